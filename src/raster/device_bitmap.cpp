@@ -1,0 +1,27 @@
+#include "device_bitmap.h"
+
+#include <algorithm>
+
+namespace pattik {
+
+DeviceBitmap::DeviceBitmap(int width, int height) {
+    if (width <= 0 || height <= 0 || std::int64_t{width} * height > kMaxPixels) {
+        return;
+    }
+    width_ = width;
+    height_ = height;
+    dimension_ = Size{width, height};
+    pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), kBlack);
+}
+
+Size DeviceBitmap::SetBitmapDimension(Size dimension) {
+    const Size previous = dimension_;
+    dimension_ = dimension;
+    return previous;
+}
+
+void DeviceBitmap::Fill(COLORREF colour) {
+    std::fill(pixels_.begin(), pixels_.end(), colour);
+}
+
+} // namespace pattik

@@ -1,0 +1,37 @@
+# Shared by tools/run-editor and tools/run-tests: install what is missing, then build.
+# Sourced, not run.
+
+# Debian packages the build and the tests need.
+PATTIK_PACKAGES=(g++ cmake ninja-build libgtest-dev libbenchmark-dev)
+
+pattik_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Installs the packages that are not installed yet; does nothing (and needs no network)
+# when all are there.
+pattik_install_missing() {
+    local missing=()
+    local package
+    for package in "${PATTIK_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if [[ ${#missing[@]} -eq 0 ]]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [[ $(id -u) -ne 0 ]]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# pattik_build <build folder> [cmake options...]: configures once, then builds.
+pattik_build() {
+    local folder=$1
+    shift
+    cmake -S "$pattik_root" -B "$folder" -G Ninja -DPATTIK_WERROR=ON "$@" >/dev/null
+    cmake --build "$folder"
+}
