@@ -2,7 +2,7 @@
 # Sourced, not run.
 
 # Debian packages the build and the tests need.
-PATTIK_PACKAGES=(g++ cmake ninja-build libgtest-dev libbenchmark-dev)
+PATTIK_PACKAGES=(g++ cmake ninja-build libgtest-dev libbenchmark-dev libgif-dev)
 
 pattik_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 

@@ -8,9 +8,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <string>
 
 namespace pattik {
 
+class ByteStream;
 class CxImage;
 
 // What kind of file an image came from or is meant for. Informational only: the encoder is
@@ -94,6 +97,16 @@ class CxImage {
     RGBQUAD GetPixelColor(int x, int y) const;
     std::uint8_t NearestIndex(RGBQUAD colour);
     RGBQUAD EffectiveTransparentColour() const;
+
+    // Writes the image as a file of the given type (only GIF, type code 2). A file that
+    // cannot be completely written leaves the previous one, if any, untouched; false with the
+    // reason in the last error text.
+    bool Save(const std::string& path, std::uint32_t typeCode);
+    // Writes to the caller's handle, which stays open.
+    bool Encode(std::FILE* handle, std::uint32_t typeCode);
+    bool Encode(ByteStream* stream, std::uint32_t typeCode);
+    // True when the image cannot be encoded to the stream; the last error text says why.
+    bool CheckEncodable(ByteStream* stream);
 
     std::int32_t GetWidth() const { return header.biWidth; }
     std::int32_t GetHeight() const { return header.biHeight; }

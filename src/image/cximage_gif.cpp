@@ -1,0 +1,109 @@
+#include "cximage_gif.h"
+
+#include "gif_run_coder.h"
+
+#include <array>
+
+namespace pattik {
+namespace {
+
+constexpr std::array<std::uint8_t, 6> kSignature = {'G', 'I', 'F', '8', '9', 'a'};
+constexpr std::uint8_t kGlobalColourTableFlag = 0x80;
+constexpr std::uint8_t kExtensionIntroducer = 0x21;
+constexpr std::uint8_t kGraphicControlLabel = 0xF9;
+constexpr std::uint8_t kGraphicControlSize = 4;
+constexpr std::uint8_t kBlockTerminator = 0x00;
+constexpr std::uint8_t kImageSeparator = 0x2C;
+constexpr std::uint8_t kImageFlags = 0x00; // no local colour table, not interlaced
+constexpr std::uint8_t kTrailer = 0x3B;
+// GIF has no code size below 2, so a two-colour picture is coded as if it had four.
+constexpr int kSmallestCodeSize = 2;
+
+void PutWord(ByteStream& stream, std::uint32_t value) {
+    stream.PutC(static_cast<std::uint8_t>(value & 0xFF));
+    stream.PutC(static_cast<std::uint8_t>((value / 256) & 0xFF));
+}
+
+} // namespace
+
+bool CxImageGif::Encode(ByteStream* stream) {
+    if (CheckEncodable(stream)) {
+        return false;
+    }
+    const int bits = GetBitCount();
+    if (bits != 1 && bits != 4 && bits != 8) {
+        SetLastError("Encode: GIF needs an image of 1, 4 or 8 bits per pixel");
+        return false;
+    }
+    WriteHeader(*stream);
+    WriteGraphicControl(*stream);
+    WriteImage(*stream);
+    stream->PutC(kTrailer);
+    return true;
+}
+
+void CxImageGif::WriteHeader(ByteStream& stream) const {
+    const unsigned bits = GetBitCount();
+    stream.Write(kSignature.data(), 1, kSignature.size());
+    PutWord(stream, static_cast<std::uint32_t>(GetWidth()));
+    PutWord(stream, static_cast<std::uint32_t>(GetHeight()));
+    // The colour resolution is shifted by 5: 0xE7 for 8 bits.
+    stream.PutC(static_cast<std::uint8_t>(kGlobalColourTableFlag | (((bits - 1) << 5) & 0xFF) |
+                                          (bits - 1)));
+    stream.PutC(0); // background colour index
+    stream.PutC(0); // pixel aspect ratio
+    const RGBQUAD* palette = GetPalette();
+    for (std::uint32_t i = 0; i < GetPaletteSize(); ++i) {
+        stream.PutC(palette[i].rgbRed);
+        stream.PutC(palette[i].rgbGreen);
+        stream.PutC(palette[i].rgbBlue);
+    }
+}
+
+void CxImageGif::WriteGraphicControl(ByteStream& stream) {
+    control_.flags = static_cast<std::uint8_t>((disposalMethod_ & 7) * 4 +
+                                               (info.TransparentIndex != kNoTransparency ? 1 : 0));
+    control_.delay = static_cast<std::uint16_t>(info.frameDelay & 0xFFFF);
+    control_.transparentIndex = static_cast<std::uint8_t>(info.TransparentIndex & 0xFF);
+    const std::array<std::uint8_t, kGraphicControlSize> record = {
+        control_.flags, static_cast<std::uint8_t>(control_.delay & 0xFF),
+        static_cast<std::uint8_t>(control_.delay >> 8), control_.transparentIndex};
+    stream.PutC(kExtensionIntroducer);
+    stream.PutC(kGraphicControlLabel);
+    stream.PutC(kGraphicControlSize);
+    stream.Write(record.data(), 1, record.size());
+    stream.PutC(kBlockTerminator);
+}
+
+void CxImageGif::WriteImage(ByteStream& stream) {
+    stream.PutC(kImageSeparator);
+    PutWord(stream, static_cast<std::uint32_t>(info.xOffset));
+    PutWord(stream, static_cast<std::uint32_t>(info.yOffset));
+    PutWord(stream, static_cast<std::uint32_t>(GetWidth()));
+    PutWord(stream, static_cast<std::uint32_t>(GetHeight()));
+    stream.PutC(kImageFlags);
+    const int codeSize = GetBitCount() == 1 ? kSmallestCodeSize : GetBitCount();
+    stream.PutC(static_cast<std::uint8_t>(codeSize));
+
+    cursorX_ = 0;
+    cursorY_ = GetHeight() - 1;
+    pixelsLeft_ = std::int64_t{GetWidth()} * GetHeight();
+    GifRunCoder coder(stream, codeSize);
+    coder.EncodeImage([this] { return NextPixel(); });
+    stream.PutC(kBlockTerminator);
+}
+
+int CxImageGif::NextPixel() {
+    if (pixelsLeft_ <= 0) {
+        return GifRunCoder::kEndOfPixels;
+    }
+    const int index = GetPixelIndex(cursorX_, cursorY_);
+    --pixelsLeft_;
+    if (++cursorX_ == GetWidth()) {
+        cursorX_ = 0;
+        --cursorY_;
+    }
+    return index;
+}
+
+} // namespace pattik

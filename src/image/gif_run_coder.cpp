@@ -1,0 +1,215 @@
+#include "gif_run_coder.h"
+
+namespace pattik {
+namespace {
+
+// The decoder's table holds 4096 codes; clear, end and the literals take 2^s + 2 of them.
+constexpr int kTableSize = 4096;
+// A small code width would grow past what the ladder needs, so it clears early.
+constexpr int kSmallCodeWidth = 3;
+constexpr int kSmallClearLimit = 9;
+// Runs are counted in an int; a picture of one colour larger than this is sent as
+// several runs rather than overflowing the count.
+constexpr int kLongestRun = 1 << 30;
+
+} // namespace
+
+GifRunCoder::GifRunCoder(ByteStream& stream, int minimumCodeSize)
+    : packer_(stream), baseCode_((1 << minimumCodeSize) + 2),
+      initialCodeWidth_(minimumCodeSize + 1), initialBump_((1 << minimumCodeSize) - 1),
+      initialClearLimit_(initialCodeWidth_ <= kSmallCodeWidth ? kSmallClearLimit
+                                                              : initialBump_ - 1),
+      maxCodes_(kTableSize - ((1 << minimumCodeSize) + 3)), clearCode_(1 << minimumCodeSize),
+      endCode_((1 << minimumCodeSize) + 1) {}
+
+void GifRunCoder::Restart() {
+    codeWidth_ = initialCodeWidth_;
+    bump_ = initialBump_;
+    clearLimit_ = initialClearLimit_;
+    codeCount_ = 0;
+    tableMax_ = 0;
+    justCleared_ = true;
+}
+
+void GifRunCoder::Emit(int code) {
+    packer_.Emit(static_cast<unsigned>(code), codeWidth_);
+}
+
+// A code that makes the decoder add a table entry: it counts towards the code width and
+// towards the clear that keeps the table from filling.
+void GifRunCoder::EmitPlain(int code) {
+    justCleared_ = false;
+    Emit(code);
+    ++codeCount_;
+    if (codeCount_ >= bump_) {
+        ++codeWidth_;
+        bump_ += 1 << (codeWidth_ - 1);
+    }
+    if (codeCount_ >= clearLimit_) {
+        Emit(clearCode_);
+        Restart();
+    }
+}
+
+void GifRunCoder::RestoreClearLimit() {
+    clearLimit_ = initialClearLimit_;
+    if (codeCount_ >= clearLimit_) {
+        Emit(clearCode_);
+        Restart();
+    }
+}
+
+std::uint32_t GifRunCoder::IntegerSquareRoot(std::uint32_t x) {
+    if (x < 2) {
+        return x;
+    }
+    std::uint32_t r = 1;
+    for (std::uint32_t v = x; v != 0; v >>= 2) {
+        r <<= 1;
+    }
+    for (;;) {
+        const std::uint32_t v = (x / r + r) / 2;
+        if (v == r || v == r + 1) {
+            return r;
+        }
+        r = v;
+    }
+}
+
+std::uint32_t GifRunCoder::Cost(std::uint32_t count, std::uint32_t maxCodes) {
+    const std::uint32_t perLadder = maxCodes * (maxCodes + 1) / 2;
+    std::uint32_t cost = 0;
+    while (count >= perLadder) {
+        cost += maxCodes;
+        count -= perLadder;
+    }
+    if (count > 0) {
+        // The shortest ladder 1 .. r with r (r + 1) / 2 >= count.
+        std::uint32_t r = IntegerSquareRoot(count);
+        while (r * (r + 1) >= 2 * count) {
+            --r;
+        }
+        while (r * (r + 1) < 2 * count) {
+            ++r;
+        }
+        cost += r;
+    }
+    return cost;
+}
+
+// Sends a run right after a clear: a literal, then run codes for 2, 3, 4 ... pixels,
+// each of which the decoder has just learned from the code before it.
+void GifRunCoder::SendFromClear(int count) {
+    clearLimit_ = maxCodes_;
+    tablePixel_ = runPixel_;
+    int k = 1;
+    while (count > 0) {
+        if (k == 1) {
+            tableMax_ = 1;
+            EmitPlain(runPixel_);
+            count -= 1;
+        } else if (count >= k) {
+            tableMax_ = k;
+            EmitPlain(baseCode_ + k - 2);
+            count -= k;
+        } else if (count == 1) {
+            ++tableMax_;
+            EmitPlain(runPixel_);
+            count = 0;
+        } else {
+            ++tableMax_;
+            EmitPlain(baseCode_ + count - 2);
+            count = 0;
+        }
+        k = codeCount_ == 0 ? 1 : k + 1;
+    }
+    RestoreClearLimit();
+}
+
+// A run of a pixel the table knows nothing about: literals, unless clearing and
+// climbing a new ladder costs fewer codes.
+void GifRunCoder::SendWithClearOrRepeat(int count) {
+    const auto pixels = static_cast<std::uint32_t>(count);
+    if (1 + Cost(pixels, static_cast<std::uint32_t>(maxCodes_)) < pixels) {
+        Emit(clearCode_);
+        Restart();
+        SendFromClear(count);
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        EmitPlain(runPixel_);
+    }
+}
+
+// A run of the pixel whose run codes the table holds: repeats of the longest known run
+// and one code for the rest, unless a clear and a new ladder is cheaper.
+void GifRunCoder::SendWithTable(int count) {
+    const auto maxCodes = static_cast<std::uint32_t>(maxCodes_);
+    int reps = count / tableMax_;
+    int left = count % tableMax_;
+    std::uint32_t extra = left > 0 ? 1 : 0;
+    if (codeCount_ + reps + static_cast<int>(extra) > maxCodes_) {
+        reps = maxCodes_ - codeCount_;
+        left = count - reps * tableMax_;
+        extra = 1 + Cost(static_cast<std::uint32_t>(left), maxCodes);
+    }
+    if (1 + Cost(static_cast<std::uint32_t>(count), maxCodes) <
+        static_cast<std::uint32_t>(reps) + extra) {
+        Emit(clearCode_);
+        Restart();
+        SendFromClear(count);
+        return;
+    }
+    clearLimit_ = maxCodes_;
+    for (int i = 0; i < reps; ++i) {
+        EmitPlain(baseCode_ + tableMax_ - 2);
+    }
+    if (left > 0) {
+        if (justCleared_) {
+            SendFromClear(left);
+        } else if (left == 1) {
+            EmitPlain(runPixel_);
+        } else {
+            EmitPlain(baseCode_ + left - 2);
+        }
+    }
+    RestoreClearLimit();
+}
+
+void GifRunCoder::FlushRun() {
+    if (runCount_ == 1) {
+        EmitPlain(runPixel_);
+    } else if (justCleared_) {
+        SendFromClear(runCount_);
+    } else if (tableMax_ < 2 || tablePixel_ != runPixel_) {
+        SendWithClearOrRepeat(runCount_);
+    } else {
+        SendWithTable(runCount_);
+    }
+    runCount_ = 0;
+}
+
+void GifRunCoder::EncodeImage(const std::function<int()>& nextPixel) {
+    runCount_ = 0;
+    Restart();
+    Emit(clearCode_);
+    for (;;) {
+        const int pixel = nextPixel();
+        if (runCount_ > 0 && (pixel != runPixel_ || runCount_ == kLongestRun)) {
+            FlushRun();
+        }
+        if (pixel == kEndOfPixels) {
+            break;
+        }
+        if (runCount_ > 0 && pixel == runPixel_) {
+            ++runCount_;
+        } else {
+            runPixel_ = pixel;
+            runCount_ = 1;
+        }
+    }
+    Emit(endCode_);
+    packer_.Finish();
+}
+
+} // namespace pattik

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "gif_code_packer.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace pattik {
+
+// The image data coder: it writes a GIF code stream that any decoder reads back exactly,
+// without keeping a string table. It sends literal pixel values and, for runs of equal
+// pixels, codes that stand for runs the decoder's table is known to hold: after a clear,
+// the decoder's table fills with runs of 2, 3, 4 ... of the pixel being sent, so a run is
+// sent as a ladder of growing run codes, or as repeats of the longest one known.
+class GifRunCoder {
+  public:
+    // The value nextPixel returns after the last pixel.
+    static constexpr int kEndOfPixels = -1;
+
+    GifRunCoder(ByteStream& stream, int minimumCodeSize);
+
+    // Codes every pixel that nextPixel delivers until it returns kEndOfPixels, then the
+    // end code, and writes the last sub-block.
+    void EncodeImage(const std::function<int()>& nextPixel);
+
+    // Codes needed to send a run of count pixels from a fresh table whose codes may grow
+    // up to maxCodes runs long: each ladder 1, 2 .. m covers m (m + 1) / 2 pixels.
+    static std::uint32_t Cost(std::uint32_t count, std::uint32_t maxCodes);
+    static std::uint32_t IntegerSquareRoot(std::uint32_t x);
+
+  private:
+    void Restart();
+    void Emit(int code);
+    void EmitPlain(int code);
+    void RestoreClearLimit();
+    void SendFromClear(int count);
+    void SendWithClearOrRepeat(int count);
+    void SendWithTable(int count);
+    void FlushRun();
+
+    GifCodePacker packer_;
+
+    int runPixel_ = 0;
+    const int baseCode_;
+    int runCount_ = 0;
+    int tablePixel_ = 0;
+    int tableMax_ = 0;
+    bool justCleared_ = true;
+    int codeWidth_ = 0;
+    const int initialCodeWidth_;
+    int codeCount_ = 0;
+    int bump_ = 0;
+    const int initialBump_;
+    int clearLimit_ = 0;
+    const int initialClearLimit_;
+    const int maxCodes_;
+    const int clearCode_;
+    const int endCode_;
+};
+
+} // namespace pattik

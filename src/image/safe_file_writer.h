@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <utility>
+
+struct stat;
+
+namespace pattik {
+
+// Writes a file so that no failure leaves a truncated one behind: the bytes go to a
+// temporary file beside the target, which takes the target's place only once all of it
+// reached the disk. The target keeps its permission bits; a symbolic link keeps pointing
+// at the file it named. A target that exists but is no regular file (a device, a FIFO)
+// cannot be replaced and is written in place.
+class SafeFileWriter {
+  public:
+    // The path is a narrow string handed to the system as it is (UTF-8 on our platforms).
+    explicit SafeFileWriter(std::string targetPath) : path(std::move(targetPath)) {}
+    // Abandons a file that was not committed.
+    ~SafeFileWriter();
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    // False, with the reason in ErrorNumber, when there is nothing to write to.
+    bool Open();
+    // Valid between a successful Open and Commit or Abandon.
+    std::FILE* Handle() const { return file; }
+    // Makes what was written the target's content. False, with the target as it was, when
+    // any write, the flush, the sync, the close or the replacement failed.
+    bool Commit();
+    // Drops what was written; the target stays as it was.
+    void Abandon();
+    // The errno value of the last failure.
+    int ErrorNumber() const { return errorNumber; }
+
+  private:
+    bool OpenInPlace();
+    // existing: the regular file to be replaced, or null for a new one.
+    bool OpenTemporary(const struct stat* existing);
+    void RemoveTemporary();
+
+    std::string path;
+    std::string target;    // path with its symbolic links followed
+    std::string temporary; // empty when writing in place or once committed
+    std::FILE* file = nullptr;
+    bool inPlace = false;
+    int errorNumber = 0;
+};
+
+} // namespace pattik

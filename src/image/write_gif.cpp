@@ -1,0 +1,60 @@
+#include "write_gif.h"
+
+#include "cximage_gif.h"
+
+namespace pattik {
+namespace {
+
+bool SameColour(const RGBQUAD& a, const RGBQUAD& b) {
+    return a.rgbRed == b.rgbRed && a.rgbGreen == b.rgbGreen && a.rgbBlue == b.rgbBlue;
+}
+
+bool Fail(std::string* error, const char* reason) {
+    if (error != nullptr) {
+        *error = reason;
+    }
+    return false;
+}
+
+} // namespace
+
+bool WriteGif(const std::string& fileName, const CxImage& picture, std::string* error) {
+    if (!picture.IsValid()) {
+        return Fail(error, "WriteGif: the picture is empty");
+    }
+    CxImageGif gif;
+    if (gif.Create(picture.GetWidth(), picture.GetHeight(), 8, kImageTypeGif) == nullptr) {
+        return Fail(error, gif.GetLastError());
+    }
+    gif.info.TransparentIndex = kTransparentEntry;
+    gif.info.TransparentColour = RGBQUAD{255, 255, 255, 0};
+    for (int i = kTransparentEntry; i < kBlackEntry; ++i) {
+        gif.SetPaletteColor(static_cast<std::uint8_t>(i), kTransparentMagenta);
+    }
+
+    int next = kTransparentEntry + 1;
+    // Black pixels use entry 255; once one has, handing that entry to a new colour would
+    // repaint them, so from then on the last free entry is 254.
+    bool blackUsed = false;
+    for (int y = 0; y < picture.GetHeight(); ++y) {
+        for (int x = 0; x < picture.GetWidth(); ++x) {
+            const RGBQUAD colour = picture.GetPixelColor(x, y);
+            auto index = gif.NearestIndex(colour);
+            const bool exact = SameColour(gif.GetPaletteColor(index), colour);
+            const int lastFree = blackUsed ? kBlackEntry - 1 : kBlackEntry;
+            if (!exact && next <= lastFree) {
+                gif.SetPaletteColor(static_cast<std::uint8_t>(next), colour);
+                index = static_cast<std::uint8_t>(next++);
+            }
+            blackUsed = blackUsed ||
+                        (index == kBlackEntry && exact && SameColour(colour, RGBQUAD{0, 0, 0, 0}));
+            gif.SetPixelIndex(x, y, index);
+        }
+    }
+    if (!gif.Save(fileName, kImageTypeGif)) {
+        return Fail(error, gif.GetLastError());
+    }
+    return true;
+}
+
+} // namespace pattik

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cximage.h"
+
+#include <string>
+
+namespace pattik {
+
+// The palette every saved picture starts from: entry 0 the transparent magenta (and so
+// every entry up to 254 until a colour takes it), entry 255 black.
+inline constexpr int kTransparentEntry = 0;
+inline constexpr int kBlackEntry = 255;
+
+// Converts a true-colour picture into an 8-bit GIF image of the same size and saves it.
+// New colours take palette entries from 1 upward in the order they are met, scanning from
+// the bottom row up; once every entry is taken, a colour is drawn with its nearest entry.
+// False, with the reason in error (when given), if the picture is empty or the file
+// could not be written.
+bool WriteGif(const std::string& fileName, const CxImage& picture, std::string* error = nullptr);
+
+} // namespace pattik

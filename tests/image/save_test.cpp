@@ -1,0 +1,342 @@
+#include "cximage.h"
+#include "memory_stream.h"
+#include "stdio_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pattik {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+const Bytes kOldContent = {'o', 'l', 'd', ' ', 'f', 'i', 'l', 'e'};
+constexpr std::uint32_t kUnknownType = 3;
+
+Bytes ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const fs::path& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+unsigned ModeOf(const fs::path& path) {
+    struct stat status {};
+    EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
+    return status.st_mode & 07777;
+}
+
+// Every name in a folder tree, so a test sees anything a save created or removed.
+std::set<std::string> Listing(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        names.insert(entry.path().lexically_relative(folder).string());
+    }
+    return names;
+}
+
+void MakeOnePixelPicture(CxImage& image) {
+    ASSERT_NE(image.Create(1, 1, 8, kImageTypeGif), nullptr);
+    image.SetPixelIndex(0, 0, 5);
+    image.info.TransparentIndex = 0;
+}
+
+// A fresh folder per test, and a 1 x 1 picture that encodes to a short GIF.
+class SaveFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "pattik-save-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+        MakeOnePixelPicture(image);
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(folder, ignored);
+    }
+
+    std::string PathOf(const char* name) const { return (folder / name).string(); }
+    Bytes Encoded() {
+        MemoryStream stream;
+        EXPECT_TRUE(image.Encode(&stream, kImageTypeGif)) << image.GetLastError();
+        return stream.Data();
+    }
+    void ExpectNoTemporaries() const {
+        for (const std::string& name : Listing(folder)) {
+            EXPECT_EQ(name.find(".tmp-"), std::string::npos) << "left behind: " << name;
+        }
+    }
+
+    fs::path folder;
+    CxImage image{kImageTypeGif};
+};
+
+struct RefusalCase {
+    const char* name;
+    std::uint32_t typeCode;
+    bool emptyImage;
+    const char* message;
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class SaveRefusal : public SaveFolder, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(SaveRefusal, LeavesNoNewFileAndKeepsAnOldOne) {
+    const RefusalCase c = GetParam();
+    CxImage empty(kImageTypeGif);
+    CxImage& subject = c.emptyImage ? empty : image;
+    WriteBytes(folder / "old.gif", kOldContent);
+
+    EXPECT_FALSE(subject.Save(PathOf("new.gif"), c.typeCode));
+    EXPECT_STREQ(subject.GetLastError(), c.message);
+    EXPECT_FALSE(subject.Save(PathOf("old.gif"), c.typeCode));
+    EXPECT_STREQ(subject.GetLastError(), c.message);
+
+    EXPECT_EQ(Listing(folder), std::set<std::string>{"old.gif"});
+    EXPECT_EQ(ReadBytes(folder / "old.gif"), kOldContent);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SaveRefusal,
+    ::testing::Values(RefusalCase{"UnknownType", kUnknownType, false, "Encode: Unknown format"},
+                      RefusalCase{"EmptyImage", kImageTypeGif, true, "null image!!!"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct OpenFailureCase {
+    const char* name;
+    const char* target;
+    void (*prepare)(const fs::path& folder);
+    const char* reason;
+};
+
+void PrintTo(const OpenFailureCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class SaveOpenFailure : public SaveFolder, public ::testing::WithParamInterface<OpenFailureCase> {};
+
+TEST_P(SaveOpenFailure, ChangesNothingAndSaysWhy) {
+    const OpenFailureCase c = GetParam();
+    c.prepare(folder);
+    const std::set<std::string> before = Listing(folder);
+    const std::string target = PathOf(c.target);
+
+    EXPECT_FALSE(image.Save(target, kImageTypeGif));
+    EXPECT_EQ(std::string(image.GetLastError()), "Save: cannot open " + target + ": " + c.reason);
+    EXPECT_EQ(Listing(folder), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SaveOpenFailure,
+    ::testing::Values(
+        OpenFailureCase{"MissingFolder", "missing/item.gif", [](const fs::path&) {},
+                        "No such file or directory"},
+        // Stands in for an unwritable folder where permission bits do not apply (root).
+        OpenFailureCase{"ParentIsAFile", "plain/item.gif",
+                        [](const fs::path& f) { WriteBytes(f / "plain", kOldContent); },
+                        "Not a directory"},
+        OpenFailureCase{"Directory", "folder",
+                        [](const fs::path& f) { fs::create_directory(f / "folder"); },
+                        "Is a directory"},
+        OpenFailureCase{"LinkLoop", "loop.gif",
+                        [](const fs::path& f) { fs::create_symlink("loop.gif", f / "loop.gif"); },
+                        "Too many levels of symbolic links"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(SaveFolder, UnwritableFolderFailsWithoutAFile) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "permission bits do not stop root; ParentIsAFile covers the refusal";
+    }
+    fs::create_directory(folder / "locked");
+    fs::permissions(folder / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string target = PathOf("locked/item.gif");
+    EXPECT_FALSE(image.Save(target, kImageTypeGif));
+    EXPECT_EQ(std::string(image.GetLastError()),
+              "Save: cannot open " + target + ": Permission denied");
+    fs::permissions(folder / "locked", fs::perms::owner_all);
+    EXPECT_TRUE(fs::is_empty(folder / "locked"));
+}
+
+// Lowers the largest file this process may write, so a write fails as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit lowered = saved;
+        lowered.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &lowered);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, savedHandler);
+    }
+
+  private:
+    rlimit saved{};
+    void (*savedHandler)(int) = nullptr;
+};
+
+TEST_F(SaveFolder, FailedWriteKeepsTheOldFileByteForByte) {
+    WriteBytes(folder / "old.gif", kOldContent);
+    bool savedOver = true;
+    bool savedNew = true;
+    std::string overError;
+    {
+        const FileSizeLimit limit(kOldContent.size() + 1);
+        savedOver = image.Save(PathOf("old.gif"), kImageTypeGif);
+        overError = image.GetLastError();
+        savedNew = image.Save(PathOf("new.gif"), kImageTypeGif);
+    }
+    EXPECT_FALSE(savedOver);
+    EXPECT_FALSE(savedNew);
+    EXPECT_EQ(overError, "Save: cannot write " + PathOf("old.gif") + ": File too large");
+    EXPECT_EQ(ReadBytes(folder / "old.gif"), kOldContent);
+    EXPECT_EQ(Listing(folder), std::set<std::string>{"old.gif"});
+}
+
+TEST_F(SaveFolder, FullDeviceFailsAndStaysADevice) {
+    // The small picture fails at the final flush, the large one already while being written.
+    CxImage large(kImageTypeGif);
+    ASSERT_NE(large.Create(256, 64, 8, kImageTypeGif), nullptr);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 256; ++x) {
+            large.SetPixelIndex(x, y, std::uint8_t(x ^ y));
+        }
+    }
+    fs::create_symlink("/dev/full", folder / "full.gif");
+    for (CxImage* picture : {&image, &large}) {
+        for (const std::string& target : {std::string("/dev/full"), PathOf("full.gif")}) {
+            EXPECT_FALSE(picture->Save(target, kImageTypeGif)) << target;
+            EXPECT_EQ(std::string(picture->GetLastError()),
+                      "Save: cannot write " + target + ": No space left on device");
+            EXPECT_TRUE(fs::is_character_file("/dev/full"));
+        }
+    }
+    EXPECT_TRUE(fs::is_symlink(folder / "full.gif"));
+    ExpectNoTemporaries();
+}
+
+TEST_F(SaveFolder, NullDeviceTakesTheBytesInPlace) {
+    EXPECT_TRUE(image.Save("/dev/null", kImageTypeGif)) << image.GetLastError();
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+TEST_F(SaveFolder, NewFileGetsTheModeFopenWouldGive) {
+    const mode_t savedMask = umask(027);
+    const bool saved = image.Save(PathOf("new.gif"), kImageTypeGif);
+    umask(savedMask);
+    ASSERT_TRUE(saved) << image.GetLastError();
+    EXPECT_EQ(ModeOf(folder / "new.gif"), 0640u);
+    EXPECT_EQ(ReadBytes(folder / "new.gif"), Encoded());
+    EXPECT_EQ(Listing(folder), std::set<std::string>{"new.gif"});
+}
+
+TEST_F(SaveFolder, ReplacedFileKeepsItsModeAndOwner) {
+    const fs::path old = folder / "old.gif";
+    WriteBytes(old, kOldContent);
+    fs::permissions(old, fs::perms(0604));
+    // Only root can hand a file to someone else, and only root's save could take it back.
+    const bool root = geteuid() == 0;
+    constexpr uid_t kOtherUser = 65534;
+    if (root) {
+        ASSERT_EQ(chown(old.c_str(), kOtherUser, kOtherUser), 0);
+    }
+    ASSERT_TRUE(image.Save(old.string(), kImageTypeGif)) << image.GetLastError();
+    EXPECT_EQ(ReadBytes(old), Encoded());
+    EXPECT_EQ(ModeOf(old), 0604u);
+    struct stat status {};
+    ASSERT_EQ(stat(old.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, root ? kOtherUser : geteuid());
+    ExpectNoTemporaries();
+}
+
+TEST_F(SaveFolder, HangulAndLongNamesSave) {
+    // 83 three-byte syllables and ".gif": 253 bytes, too long for a temporary beside it.
+    std::string longName;
+    for (int i = 0; i < 83; ++i) {
+        longName += "가";
+    }
+    longName += ".gif";
+    for (const std::string& name : {std::string("아바타.gif"), longName}) {
+        ASSERT_TRUE(image.Save((folder / name).string(), kImageTypeGif)) << image.GetLastError();
+        EXPECT_EQ(ReadBytes(folder / name), Encoded()) << name;
+    }
+    ExpectNoTemporaries();
+}
+
+TEST_F(SaveFolder, SymbolicLinkKeepsPointingAtTheUpdatedFile) {
+    fs::create_directory(folder / "art");
+    WriteBytes(folder / "art/real.gif", kOldContent);
+    // Relative links count from the link's folder, not from the working directory.
+    fs::create_symlink("art/real.gif", folder / "link.gif");
+    fs::create_symlink("art/new.gif", folder / "dangling.gif");
+
+    ASSERT_TRUE(image.Save(PathOf("link.gif"), kImageTypeGif)) << image.GetLastError();
+    ASSERT_TRUE(image.Save(PathOf("dangling.gif"), kImageTypeGif)) << image.GetLastError();
+
+    EXPECT_EQ(fs::read_symlink(folder / "link.gif"), "art/real.gif");
+    EXPECT_EQ(fs::read_symlink(folder / "dangling.gif"), "art/new.gif");
+    EXPECT_EQ(ReadBytes(folder / "art/real.gif"), Encoded());
+    EXPECT_EQ(ReadBytes(folder / "art/new.gif"), Encoded());
+    ExpectNoTemporaries();
+}
+
+TEST(SaveEncode, NeedsAStream) {
+    CxImage image(kImageTypeGif);
+    MakeOnePixelPicture(image);
+    EXPECT_FALSE(image.Encode(static_cast<ByteStream*>(nullptr), kImageTypeGif));
+    EXPECT_STREQ(image.GetLastError(), "null file handler");
+    image.info.lastError[0] = '\0';
+    EXPECT_FALSE(image.Encode(static_cast<std::FILE*>(nullptr), kImageTypeGif));
+    EXPECT_STREQ(image.GetLastError(), "null file handler");
+}
+
+TEST(SaveEncode, FailsWhenTheStreamLosesBytes) {
+    CxImage image(kImageTypeGif);
+    MakeOnePixelPicture(image);
+    MemoryStream failing;
+    failing.FailWrites(true);
+    EXPECT_FALSE(image.Encode(&failing, kImageTypeGif));
+    EXPECT_STRNE(image.GetLastError(), "");
+    StdioStream noFile;
+    EXPECT_FALSE(image.Encode(&noFile, kImageTypeGif));
+}
+
+TEST(SaveEncode, WritesToTheCallersHandleAndLeavesItOpen) {
+    CxImage image(kImageTypeGif);
+    MakeOnePixelPicture(image);
+    MemoryStream memory;
+    ASSERT_TRUE(image.Encode(&memory, kImageTypeGif));
+    std::FILE* handle = std::tmpfile();
+    ASSERT_NE(handle, nullptr);
+    ASSERT_TRUE(image.Encode(handle, kImageTypeGif));
+    EXPECT_EQ(std::fputc(0x3B, handle), 0x3B) << "the handle must still be open";
+    EXPECT_EQ(std::ftell(handle), long(memory.Data().size() + 1));
+    std::fclose(handle);
+}
+
+} // namespace
+} // namespace pattik

@@ -1,0 +1,143 @@
+#include "gif_decoder.h"
+#include "output_names.h"
+#include "write_gif.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace pattik {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct NamesCase {
+    const char* path;
+    const char* base;
+};
+
+class GifOutputNames : public ::testing::TestWithParam<NamesCase> {};
+
+TEST_P(GifOutputNames, BaseEndsAtTheFirstGifInAnyCase) {
+    const OutputNames names = OutputNamesFor(GetParam().path);
+    const std::string base = GetParam().base;
+    EXPECT_EQ(names.wear, base + ".gif");
+    EXPECT_EQ(names.dp, base + "DP.gif");
+    EXPECT_EQ(names.hair, base + "Rp.gif");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paths, GifOutputNames,
+    ::testing::Values(NamesCase{"/home/a/20070314_153012.GIF", "/home/a/20070314_153012"},
+                      NamesCase{"/d/a.gif.d/x.gif", "/d/a"}, NamesCase{"/x/ITEM.GiF", "/x/ITEM"},
+                      NamesCase{"/x/item", "/x/item"}, NamesCase{"", ""},
+                      NamesCase{"/문서/패티크/모자.Gif", "/문서/패티크/모자"},
+                      NamesCase{"/x/.gi/f.gifx", "/x/.gi/f"}));
+
+TEST(GifOutputNamesLength, PathsOfAnyLengthKeepEveryCharacter) {
+    const std::string folder(5000, 'a');
+    EXPECT_EQ(GifBaseName("/" + folder + "/그림.gif"), "/" + folder + "/그림");
+}
+
+// A true-colour picture from rows of colours, top row first.
+void LoadRows(CxImage& picture, const std::vector<std::vector<COLORREF>>& rows) {
+    DeviceBitmap bitmap(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            bitmap.At(x, y) = rows[y][x];
+        }
+    }
+    ASSERT_TRUE(picture.LoadFromDeviceBitmap(&bitmap));
+}
+
+class WriteGifTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/pattik-writegif-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    testing::DecodedGif WriteAndRead(const CxImage& picture) {
+        const std::string path = (folder / "item.gif").string();
+        std::string error;
+        EXPECT_TRUE(WriteGif(path, picture, &error)) << error;
+        return testing::DecodeGifFile(path);
+    }
+
+    static std::vector<std::uint8_t> Entry(const testing::DecodedGif& gif, int i) {
+        return {gif.palette[3 * i], gif.palette[3 * i + 1], gif.palette[3 * i + 2]};
+    }
+
+    fs::path folder;
+};
+
+const COLORREF kRed = RGB(255, 0, 0);
+const COLORREF kBlue = RGB(0, 0, 255);
+const COLORREF kM = kTransparentMagenta;
+
+TEST_F(WriteGifTest, NewColoursTakeEntriesInOrderMetFromTheBottomRowUp) {
+    CxImage picture(kImageTypeGif);
+    LoadRows(picture, {{kBlue, kM, kBlack}, // top row: met last
+                       {kRed, kBlue, kM}}); // bottom row: met first
+    const testing::DecodedGif gif = WriteAndRead(picture);
+    ASSERT_TRUE(gif.ok) << gif.error;
+    EXPECT_EQ(gif.transparentIndex, 0);
+    EXPECT_EQ(gif.indices, (std::vector<std::uint8_t>{2, 0, 255, 1, 2, 0}));
+    EXPECT_EQ(Entry(gif, 0), (std::vector<std::uint8_t>{255, 0, 255}));
+    EXPECT_EQ(Entry(gif, 1), (std::vector<std::uint8_t>{255, 0, 0}));
+    EXPECT_EQ(Entry(gif, 2), (std::vector<std::uint8_t>{0, 0, 255}));
+    EXPECT_EQ(Entry(gif, 3), (std::vector<std::uint8_t>{255, 0, 255}))
+        << "unused entries stay magenta";
+    EXPECT_EQ(Entry(gif, 255), (std::vector<std::uint8_t>{0, 0, 0}));
+}
+
+TEST_F(WriteGifTest, AllMagentaPictureIsAllTransparent) {
+    CxImage picture(kImageTypeGif);
+    LoadRows(picture, std::vector<std::vector<COLORREF>>(125, std::vector<COLORREF>(75, kM)));
+    const testing::DecodedGif gif = WriteAndRead(picture);
+    ASSERT_TRUE(gif.ok) << gif.error;
+    EXPECT_EQ(gif.indices, std::vector<std::uint8_t>(75 * 125, 0));
+}
+
+// 300 colours besides black: black met first keeps entry 255, so the 255th new colour
+// must not take it; the 255th without black met takes it, as the palette allows.
+TEST_F(WriteGifTest, BlackPixelsStayBlackWhenColoursRunOut) {
+    std::vector<COLORREF> bottom{kBlack};
+    for (int i = 1; i <= 300; ++i) {
+        bottom.push_back(RGB(static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i / 2), 100));
+    }
+    CxImage picture(kImageTypeGif);
+    LoadRows(picture, {bottom});
+    const testing::DecodedGif gif = WriteAndRead(picture);
+    ASSERT_TRUE(gif.ok) << gif.error;
+    EXPECT_EQ(gif.indices[0], 255);
+    EXPECT_EQ(Entry(gif, 255), (std::vector<std::uint8_t>{0, 0, 0}));
+    EXPECT_EQ(gif.indices[254], 254);
+    EXPECT_NE(gif.indices[255], 255) << "the 255th new colour takes its nearest entry";
+
+    std::vector<COLORREF> noBlack(bottom.begin() + 1, bottom.begin() + 256);
+    CxImage full(kImageTypeGif);
+    LoadRows(full, {noBlack});
+    const testing::DecodedGif fullGif = WriteAndRead(full);
+    EXPECT_EQ(fullGif.indices[254], 255);
+    EXPECT_EQ(Entry(fullGif, 255), (std::vector<std::uint8_t>{255, 127, 100}));
+}
+
+TEST_F(WriteGifTest, FailuresAreReported) {
+    CxImage empty(kImageTypeGif);
+    std::string error;
+    EXPECT_FALSE(WriteGif((folder / "a.gif").string(), empty, &error));
+    EXPECT_FALSE(error.empty());
+    CxImage picture(kImageTypeGif);
+    LoadRows(picture, {{kRed}});
+    error.clear();
+    EXPECT_FALSE(WriteGif((folder / "missing" / "a.gif").string(), picture, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(fs::exists(folder / "missing"));
+}
+
+} // namespace
+} // namespace pattik
