@@ -3,20 +3,31 @@
 #include "coverage_mask.h"
 #include "drawing_context.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace pattik {
 namespace {
+
+// A pixel to fill from, with the run of the row it was found from: that run is filled
+// already, so the row need not be scanned again there.
+struct Seed {
+    Point at;
+    int parentY;
+    int parentLeft;
+    int parentRight;
+};
 
 // Fills the 4-connected region of pixels for which fillable(x, y) holds around the
 // seed, calling fill(y, left, right) once for every run; fill must make the run's
 // pixels no longer fillable.
 template <typename Fillable, typename Fill>
 void ScanlineFill(const RECT& box, Point seed, Fillable fillable, Fill fill) {
-    std::vector<Point> pending{seed};
+    std::vector<Seed> pending{Seed{seed, seed.y, seed.x + 1, seed.x}};
     while (!pending.empty()) {
-        const Point p = pending.back();
+        const Seed s = pending.back();
         pending.pop_back();
+        const Point p = s.at;
         if (!fillable(p.x, p.y)) {
             continue;
         }
@@ -29,18 +40,27 @@ void ScanlineFill(const RECT& box, Point seed, Fillable fillable, Fill fill) {
             ++right;
         }
         fill(p.y, left, right);
-        // One seed for every run of fillable pixels touching this run from above or below.
+        // One seed for every run of fillable pixels touching this run from above or below,
+        // skipping the part of the parent's row that the parent run covers.
+        const auto scan = [&](int y, int from, int to) {
+            bool inRun = false;
+            for (int x = from; x <= to; ++x) {
+                const bool open = fillable(x, y);
+                if (open && !inRun) {
+                    pending.push_back(Seed{Point{x, y}, p.y, left, right});
+                }
+                inRun = open;
+            }
+        };
         for (const int y : {p.y - 1, p.y + 1}) {
             if (y < box.top || y >= box.bottom) {
                 continue;
             }
-            bool inRun = false;
-            for (int x = left; x <= right; ++x) {
-                const bool open = fillable(x, y);
-                if (open && !inRun) {
-                    pending.push_back(Point{x, y});
-                }
-                inRun = open;
+            if (y == s.parentY) {
+                scan(y, left, std::min(right, s.parentLeft - 1));
+                scan(y, std::max(left, s.parentRight + 1), right);
+            } else {
+                scan(y, left, right);
             }
         }
     }

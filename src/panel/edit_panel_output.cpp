@@ -1,0 +1,53 @@
+// The saved files: the wear picture, the display picture over its guide and the hair picture.
+#include "edit_panel.h"
+#include "output_names.h"
+#include "write_gif.h"
+
+namespace pattik {
+namespace {
+
+// Converts one composed bitmap and writes it, noting in the result whether it got there. A
+// failure stops only this file: the user may still want the others.
+void WriteFile(const std::string& fileName, const DeviceBitmap& bitmap, OutputResult& result) {
+    CxImageGif picture;
+    std::string reason;
+    if (!picture.LoadFromDeviceBitmap(&bitmap)) {
+        reason = picture.GetLastError();
+    } else if (WriteGif(fileName, picture, &reason)) {
+        result.written.push_back(fileName);
+        return;
+    }
+    result.failures.push_back(OutputResult::Failure{fileName, reason});
+}
+
+} // namespace
+
+OutputResult CEditPanel::ComposeOutput(const std::string& path) {
+    const OutputNames names = OutputNamesFor(path);
+    OutputResult result;
+
+    WriteFile(names.wear, wearImage, result);
+
+    // The display picture: the guide, then either a window of the wear picture (items whose
+    // display is cut from what is worn) or the DP picture itself.
+    DeviceBitmap dpFile(kDpImageSize.cx, kDpImageSize.cy);
+    dpFile.Fill(kTransparentMagenta);
+    DrawingContext dpContext(&dpFile);
+    DrawDpPicture(dpContext);
+    WriteFile(names.dp, dpFile, result);
+
+    if (hairEnabled) {
+        // The hair picture is always the reduced hair square of the wear picture, as the Hair
+        // view shows it; whatever was drawn into it by hand gives way.
+        RebuildHairImage();
+
+        DeviceBitmap hairFile(kHairImageSize.cx, kHairImageSize.cy);
+        hairFile.Fill(kTransparentMagenta);
+        DrawingContext hairFileContext(&hairFile);
+        DrawWithoutMagenta(hairImage, hairFileContext, 0, 0);
+        WriteFile(names.hair, hairFile, result);
+    }
+    return result;
+}
+
+} // namespace pattik

@@ -1,0 +1,22 @@
+#pragma once
+
+namespace pattik {
+
+// Controls of the editing panel, by the ids their handlers know them by.
+inline constexpr int kWearButton = 1008;
+inline constexpr int kDpButton = 1009;
+inline constexpr int kHairButton = 1010;
+inline constexpr int kRedTrackbar = 1012;
+inline constexpr int kGreenTrackbar = 1013;
+inline constexpr int kBlueTrackbar = 1014;
+inline constexpr int kRedEdit = 1015;
+inline constexpr int kGreenEdit = 1018;
+inline constexpr int kBlueEdit = 1019;
+inline constexpr int kShowAvatarCheckBox = 1023;
+inline constexpr int kAvatarInFrontCheckBox = 1024;
+
+// The airbrush's timer on the editing panel, and the interval it asks for.
+inline constexpr int kAirbrushTimer = 2313;
+inline constexpr int kAirbrushIntervalMs = 1;
+
+} // namespace pattik

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <string_view>
+
+// The program's Korean texts, UTF-8, kept in one place so a wording is changed once.
+namespace pattik {
+
+inline constexpr std::string_view kApplicationName = "Pattik";
+
+// Gender box entries, in list order.
+inline constexpr std::string_view kFemaleBoxText = "여자";
+inline constexpr std::string_view kMaleBoxText = "남자";
+
+// Category box entries, in list order.
+inline constexpr std::string_view kRearBackdropBoxText = "아바타 뒷배경";
+inline constexpr std::string_view kFrontBackdropBoxText = "아바타 앞배경";
+inline constexpr std::string_view kShoesBoxText = "신발";
+inline constexpr std::string_view kBottomsBoxText = "하의";
+inline constexpr std::string_view kSocksBoxText = "양말";
+inline constexpr std::string_view kTopBoxText = "상의";
+inline constexpr std::string_view kSetOutfitBoxText = "셋트복(상+하의)";
+inline constexpr std::string_view kTotalCoordinationBoxText = "토탈코디";
+inline constexpr std::string_view kNeckDecorationBoxText = "목주변 장식";
+inline constexpr std::string_view kRightHandAccessoryBoxText = "오른손 액세서리";
+// "액세사리" (not "액세서리") is how this entry has always read in the box.
+inline constexpr std::string_view kLeftOrBothHandAccessoryBoxText = "왼손, 양손 액세사리";
+inline constexpr std::string_view kHatAndFaceDecorationBoxText = "모자 및 얼굴 장식";
+inline constexpr std::string_view kGlassesAndEarringsBoxText = "안경, 귀걸이";
+inline constexpr std::string_view kHairBoxText = "헤어";
+
+// Labels of the item bar.
+inline constexpr std::string_view kGenderLabelText = "성별";
+inline constexpr std::string_view kCategoryLabelText = "상품선택";
+
+// The item bar refuses a new choice while there is unsaved work.
+inline constexpr std::string_view kItemChangeRefusedText =
+    "작업중 성별 및 상품을 변경할 수 없습니다.";
+
+// A canvas press before the item is chosen.
+inline constexpr std::string_view kChooseGenderAndItemText =
+    "성별과 상품을 선택하셔야 아바타 그리기가 가능합니다.";
+inline constexpr std::string_view kChooseItemText = "상품을 선택하셔야 아바타 그리기가 가능합니다.";
+
+// A press in the DP view of an item whose DP file is made from the wear image.
+inline constexpr std::string_view kBackdropDpWarning = "배경은 DP수정을 할 수 없습니다.";
+inline constexpr std::string_view kBottomsDpWarning = "하의는 DP수정을 할 수 없습니다.";
+inline constexpr std::string_view kTopDpWarning = "상의는 DP수정을 할 수 없습니다.";
+inline constexpr std::string_view kSetOutfitDpWarning = "셋트복은 DP수정을 할 수 없습니다.";
+inline constexpr std::string_view kTotalCoordinationDpWarning = "테마복은 DP수정을 할 수 없습니다.";
+
+} // namespace pattik

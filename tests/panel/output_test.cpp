@@ -1,0 +1,328 @@
+// The saved files, read back from disk by an independent decoder.
+#include "edit_panel.h"
+#include "fake_host.h"
+#include "gif_decoder.h"
+#include "write_gif.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <set>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace pattik {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::DecodedGif;
+using testing::DecodeGifFile;
+
+constexpr COLORREF kMagenta = kTransparentMagenta;
+
+// Six inks and empty pixels scattered without a period, so a window of the picture shifted
+// by any number of rows or columns cannot match by accident.
+constexpr std::array<COLORREF, 6> kInks{RGB(200, 30, 40),  RGB(30, 160, 60), RGB(20, 60, 200),
+                                        RGB(240, 200, 40), RGB(120, 70, 20), RGB(90, 200, 220)};
+
+COLORREF PatternColour(int x, int y) {
+    std::uint32_t h =
+        static_cast<std::uint32_t>(x) * 73856093u ^ static_cast<std::uint32_t>(y) * 19349663u;
+    h ^= h >> 13;
+    h *= 0x5bd1e995u;
+    h ^= h >> 15;
+    const std::size_t choice = h % (kInks.size() + 2);
+    return choice < kInks.size() ? kInks[choice] : kMagenta;
+}
+
+// rowSalt keeps two pictures painted with the pattern apart.
+void PaintPattern(DeviceBitmap& bitmap, int rowSalt = 0) {
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        for (int x = 0; x < bitmap.Width(); ++x) {
+            bitmap.At(x, y) = PatternColour(x, y + rowSalt);
+        }
+    }
+}
+
+// The guide as the DP file shows it: white is see-through, so magenta lies there.
+COLORREF GuideColour(const CxImage& guide, int x, int y) {
+    if (!guide.IsValid()) {
+        return kMagenta;
+    }
+    const RGBQUAD q = guide.GetPixelColor(x, guide.GetHeight() - 1 - y);
+    const COLORREF colour = RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
+    return colour == kWhite ? kMagenta : colour;
+}
+
+int IndexAt(const DecodedGif& gif, int x, int y) {
+    return gif.indices[static_cast<std::size_t>(y * gif.width + x)];
+}
+
+COLORREF ColourAt(const DecodedGif& gif, int x, int y) {
+    const auto entry = static_cast<std::size_t>(3 * IndexAt(gif, x, y));
+    return RGB(gif.palette[entry], gif.palette[entry + 1], gif.palette[entry + 2]);
+}
+
+// Every pixel of the file against the colour expected there; magenta must be stored with
+// the transparent entry.
+::testing::AssertionResult FileShows(const std::string& fileName, Size size,
+                                     const std::function<COLORREF(int, int)>& expected) {
+    const DecodedGif gif = DecodeGifFile(fileName);
+    if (!gif.ok) {
+        return ::testing::AssertionFailure() << fileName << ": " << gif.error;
+    }
+    if (gif.width != size.cx || gif.height != size.cy ||
+        gif.transparentIndex != kTransparentEntry) {
+        return ::testing::AssertionFailure()
+               << fileName << " is " << gif.width << " x " << gif.height << ", transparent index "
+               << gif.transparentIndex;
+    }
+    for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) {
+            const COLORREF want = expected(x, y);
+            const bool good = want == kMagenta ? IndexAt(gif, x, y) == kTransparentEntry
+                                               : ColourAt(gif, x, y) == want;
+            if (!good) {
+                return ::testing::AssertionFailure()
+                       << fileName << " at (" << x << ", " << y << "): index " << IndexAt(gif, x, y)
+                       << " colour " << std::hex << ColourAt(gif, x, y) << ", expected " << want;
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+std::set<std::string> FilesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// Readable case names, such as Female_Top, from the table rows.
+struct CaseName {
+    template <typename Case>
+    std::string operator()(const ::testing::TestParamInfo<Case>& row) const {
+        return row.param.name;
+    }
+};
+
+class OutputTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/pattik-output-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        folder = pattern;
+        panel.OnCreate();
+        panel.SetUpAfterBarsExist();
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    void Choose(Gender gender, ItemCategory category) {
+        panel.ChangeItem(static_cast<int>(gender), static_cast<int>(category));
+    }
+    std::string In(const std::string& name) const { return (folder / name).string(); }
+
+    fs::path folder;
+    testing::FakeHost host;
+    CEditPanel panel{host};
+};
+
+// --- Names ---
+
+struct NamesCase {
+    const char* name;
+    const char* path;
+    const char* base;
+};
+
+class OutputFileNames : public OutputTest, public ::testing::WithParamInterface<NamesCase> {};
+
+TEST_P(OutputFileNames, ThreeFilesNamedFromTheBase) {
+    Choose(Gender::Female, ItemCategory::Top);
+    const std::string base = GetParam().base;
+    const OutputResult result = panel.ComposeOutput(In(GetParam().path));
+    EXPECT_TRUE(result.Succeeded());
+    EXPECT_EQ(result.written, (std::vector<std::string>{In(base + ".gif"), In(base + "DP.gif"),
+                                                        In(base + "Rp.gif")}));
+    EXPECT_EQ(FilesIn(folder),
+              (std::set<std::string>{base + ".gif", base + "DP.gif", base + "Rp.gif"}));
+    EXPECT_EQ(DecodeGifFile(In(base + ".gif")).height, kWearImageSize.cy);
+    EXPECT_EQ(DecodeGifFile(In(base + "DP.gif")).height, kDpImageSize.cy);
+    EXPECT_EQ(DecodeGifFile(In(base + "Rp.gif")).height, kHairImageSize.cy);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, OutputFileNames,
+                         ::testing::Values(NamesCase{"FolderNamedGif", "a.gif.d/x.gif", "a"},
+                                           NamesCase{"UpperCase", "ITEM.GIF", "ITEM"}),
+                         CaseName());
+
+// --- Wear file ---
+
+// Empty pixels keep the transparent entry and black the last one, which no new colour takes.
+TEST_F(OutputTest, WearFileStoresMagentaAtZeroAndBlackAtTheLastEntry) {
+    Choose(Gender::Male, ItemCategory::Shoes);
+    const std::vector<Point> blacks{{0, 0}, {74, 124}, {30, 60}};
+    for (const Point p : blacks) {
+        panel.wearImage.At(p.x, p.y) = kBlack;
+    }
+    panel.ComposeOutput(In("item.gif"));
+    EXPECT_TRUE(FileShows(In("item.gif"), kWearImageSize,
+                          [&](int x, int y) { return panel.wearImage.At(x, y); }));
+    const DecodedGif gif = DecodeGifFile(In("item.gif"));
+    for (const Point p : blacks) {
+        EXPECT_EQ(IndexAt(gif, p.x, p.y), kBlackEntry);
+    }
+}
+
+// --- DP file ---
+
+// Where the DP file takes the item from: the DP picture at (0, 0), or the wear picture
+// placed at (left, top) and stretched to width columns.
+struct DpCase {
+    const char* name;
+    Gender gender;
+    ItemCategory category;
+    bool fromWear;
+    bool paintDp;
+    int left;
+    int top;
+    int width;
+};
+
+class OutputDpFile : public OutputTest, public ::testing::WithParamInterface<DpCase> {};
+
+TEST_P(OutputDpFile, ItemOverGuideOnMagenta) {
+    const DpCase& c = GetParam();
+    Choose(c.gender, c.category);
+    PaintPattern(panel.wearImage);
+    if (c.paintDp) {
+        PaintPattern(panel.dpImage, kWearImageSize.cy);
+    }
+    const OutputResult result = panel.ComposeOutput(In("item.gif"));
+    EXPECT_EQ(result.written.size(), HasHairImage(c.category) ? 3u : 2u);
+
+    const auto item = [&](int x, int y) {
+        if (!c.fromWear) {
+            return panel.dpImage.At(x, y);
+        }
+        const int column = (x - c.left) * kWearImageSize.cx / c.width;
+        const int row = y - c.top;
+        return column < kWearImageSize.cx && row < kWearImageSize.cy
+                   ? panel.wearImage.At(column, row)
+                   : kMagenta;
+    };
+    EXPECT_TRUE(FileShows(In("itemDP.gif"), kDpImageSize, [&](int x, int y) {
+        const COLORREF colour = item(x, y);
+        return colour != kMagenta ? colour : GuideColour(panel.dpGuidePicture, x, y);
+    }));
+    EXPECT_TRUE(FileShows(In("item.gif"), kWearImageSize,
+                          [&](int x, int y) { return panel.wearImage.At(x, y); }));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, OutputDpFile,
+    ::testing::Values(
+        DpCase{"Female_Shoes_UntouchedDp", Gender::Female, ItemCategory::Shoes, false, false, 0, 0,
+               0},
+        DpCase{"Male_Socks", Gender::Male, ItemCategory::Socks, false, true, 0, 0, 0},
+        DpCase{"None_None", Gender::None, ItemCategory::None, false, true, 0, 0, 0},
+        // Rows 0..78 are wear rows 46..124; rows 79..82 show the guide alone.
+        DpCase{"Male_Bottoms", Gender::Male, ItemCategory::Bottoms, true, false, 0, -46, 75},
+        DpCase{"Female_Top", Gender::Female, ItemCategory::Top, true, false, -1, -29, 75},
+        DpCase{"Male_TotalCoordination", Gender::Male, ItemCategory::TotalCoordination, true, false,
+               0, 0, 75},
+        // 75 columns stretched to 76, the first of them off the left edge.
+        DpCase{"Female_Hair", Gender::Female, ItemCategory::Hair, true, false, -1, 0, 76}),
+    CaseName());
+
+// --- Hair file ---
+
+struct HairCase {
+    const char* name;
+    Gender gender;
+    ItemCategory category;
+    Point square;
+};
+
+class OutputHairFile : public OutputTest, public ::testing::WithParamInterface<HairCase> {};
+
+// Shrinking 40 to 25 sends source column (and row) i to floor(i * 25 / 40); what lands on
+// one pixel is combined by AND, as BLACKONWHITE does.
+COLORREF ReducedHairPixel(const DeviceBitmap& wear, Point square, int x, int y) {
+    COLORREF combined = 0x00FFFFFF;
+    for (int j = 0; j < kHairSquareSide; ++j) {
+        for (int i = 0; i < kHairSquareSide; ++i) {
+            if (i * kHairImageSize.cx / kHairSquareSide == x &&
+                j * kHairImageSize.cy / kHairSquareSide == y) {
+                combined &= wear.At(square.x + i, square.y + j);
+            }
+        }
+    }
+    return combined;
+}
+
+TEST_P(OutputHairFile, HairPictureRebuiltFromTheWearSquare) {
+    const HairCase& c = GetParam();
+    Choose(c.gender, c.category);
+    PaintPattern(panel.wearImage);
+    panel.hairImage.Fill(kBlack); // drawn by hand in the Hair view: replaced on save
+    host.modified = true;
+    host.ClearRecords();
+
+    const OutputResult result = panel.ComposeOutput(In("item.gif"));
+    EXPECT_EQ(result.written,
+              (std::vector<std::string>{In("item.gif"), In("itemDP.gif"), In("itemRp.gif")}));
+    for (int y = 0; y < kHairImageSize.cy; ++y) {
+        for (int x = 0; x < kHairImageSize.cx; ++x) {
+            ASSERT_EQ(panel.hairImage.At(x, y), ReducedHairPixel(panel.wearImage, c.square, x, y))
+                << "at (" << x << ", " << y << ")";
+        }
+    }
+    EXPECT_TRUE(FileShows(In("itemRp.gif"), kHairImageSize,
+                          [&](int x, int y) { return panel.hairImage.At(x, y); }));
+    EXPECT_TRUE(host.invalidations.empty());
+    EXPECT_TRUE(host.modified);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, OutputHairFile,
+    ::testing::Values(HairCase{"Female_Top", Gender::Female, ItemCategory::Top, {20, 8}},
+                      HairCase{"Male_SetOutfit", Gender::Male, ItemCategory::SetOutfit, {19, 7}}),
+    CaseName());
+
+// --- Failures ---
+
+TEST_F(OutputTest, MissingFolderFailsEveryFileAndCreatesNothing) {
+    Choose(Gender::Female, ItemCategory::Top);
+    const OutputResult result = panel.ComposeOutput(In("missing/item.gif"));
+    EXPECT_FALSE(result.Succeeded());
+    EXPECT_TRUE(result.written.empty());
+    ASSERT_EQ(result.failures.size(), 3u);
+    const std::array<const char*, 3> names{"missing/item.gif", "missing/itemDP.gif",
+                                           "missing/itemRp.gif"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(result.failures[i].fileName, In(names[i]));
+        EXPECT_FALSE(result.failures[i].reason.empty());
+    }
+    EXPECT_TRUE(FilesIn(folder).empty());
+}
+
+TEST_F(OutputTest, OneFailedFileLeavesTheOthersWritten) {
+    Choose(Gender::Female, ItemCategory::Top);
+    fs::create_directory(folder / "itemDP.gif");
+    const OutputResult result = panel.ComposeOutput(In("item.gif"));
+    EXPECT_EQ(result.written, (std::vector<std::string>{In("item.gif"), In("itemRp.gif")}));
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_EQ(result.failures[0].fileName, In("itemDP.gif"));
+    // No half-written file is left beside them.
+    EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"item.gif", "itemDP.gif", "itemRp.gif"}));
+}
+
+} // namespace
+} // namespace pattik

@@ -1,0 +1,279 @@
+// pattik_render_panel: paints the editing panel headless and writes what the user would see
+// as a PNG, so views, avatar toggles and tool overlays can be looked at without a window.
+#include "edit_panel.h"
+#include "png_writer.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pattik::render {
+namespace {
+
+// Large enough for the canvas, the preview, the wells and the strip below them.
+constexpr Size kClientSize{260, 372};
+constexpr COLORREF kBarColour = RGB(237, 237, 216);
+
+constexpr const char* kUsage =
+    "usage: pattik_render_panel OUT.png [options]\n"
+    "  --gender 0|1            female or male (default 0)\n"
+    "  --category N            0..13 (default 5, top)\n"
+    "  --view wear|dp|hair     view mode (default wear)\n"
+    "  --zoom Z                2, 4, 6 or 10 (wear view only)\n"
+    "  --scroll X,Y            picture pixel at the canvas's top-left\n"
+    "  --tool N                0..9\n"
+    "  --width N               pen width 1, 3, 5 or 7\n"
+    "  --fill N                1 outline, 0 other colour, -1 drawing colour\n"
+    "  --eraser N              eraser side 2, 4, 6 or 10\n"
+    "  --drag X1,Y1,X2,Y2      a drag in progress from the first point to the second\n"
+    "  --hover X,Y             the pointer over the canvas with no button held\n"
+    "  --floating L,T,R,B      a floating selection lifted from the wear picture\n"
+    "  --right                 the right button draws (colour 2)\n"
+    "  --no-avatar             untick the mannequin box\n"
+    "  --avatar-front          tick the mannequin-in-front box\n"
+    "  --demo                  paint a few strokes into the wear and DP pictures\n";
+
+// A window system that is not there: nothing is shown, every dialog is cancelled.
+class SilentHost : public PanelHost {
+  public:
+    MessageAnswer ShowMessage(std::string_view, MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+    void Invalidate(const RECT&, bool) override {}
+    void InvalidateAll(bool) override {}
+    void InvalidateToolPalette() override {}
+    void CapturePointer() override {}
+    void ReleasePointer() override {}
+    bool HasPointerCapture() const override { return false; }
+    void SetPointerShape(PointerShape) override {}
+    bool IsKeyDown(PolledKey) const override { return false; }
+    void StartTimer(int, int) override {}
+    void StopTimer(int) override {}
+    std::optional<COLORREF> ChooseColour(COLORREF, CustomColours&) override { return {}; }
+    void SetDocumentModified(bool) override {}
+    bool IsDocumentModified() const override { return false; }
+    bool ExchangeControlData(bool) override { return true; }
+    void ShowControl(int, bool) override {}
+    void SetButtonPushed(int, bool) override {}
+};
+
+struct Options {
+    std::string output;
+    int gender = 0;
+    int category = static_cast<int>(ItemCategory::Top);
+    ViewMode view = ViewMode::Wear;
+    std::optional<float> zoom;
+    std::optional<Point> scroll;
+    std::optional<int> tool;
+    std::optional<int> width;
+    std::optional<int> fill;
+    std::optional<int> eraser;
+    std::optional<RECT> drag;
+    std::optional<Point> hover;
+    std::optional<RECT> floating;
+    bool right = false;
+    bool noAvatar = false;
+    bool avatarFront = false;
+    bool demo = false;
+};
+
+// Comma-separated integers, exactly count of them.
+std::optional<std::vector<int>> ParseInts(std::string_view text, std::size_t count) {
+    std::vector<int> values;
+    std::string rest(text);
+    while (!rest.empty()) {
+        char* end = nullptr;
+        values.push_back(static_cast<int>(std::strtol(rest.c_str(), &end, 10)));
+        if (end == rest.c_str() || (*end != ',' && *end != '\0')) {
+            return std::nullopt;
+        }
+        rest = *end == ',' ? std::string(end + 1) : std::string();
+    }
+    if (values.size() != count) {
+        return std::nullopt;
+    }
+    return values;
+}
+
+std::optional<Options> ParseOptions(int argc, char** argv) {
+    Options options;
+    std::vector<std::string_view> args(argv + 1, argv + argc);
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        const auto next = [&]() -> std::optional<std::string_view> {
+            if (i + 1 >= args.size()) {
+                return std::nullopt;
+            }
+            return args[++i];
+        };
+        const auto ints = [&](std::size_t count) -> std::optional<std::vector<int>> {
+            const auto value = next();
+            return value ? ParseInts(*value, count) : std::nullopt;
+        };
+        std::optional<std::vector<int>> v;
+        if (arg == "--right") {
+            options.right = true;
+        } else if (arg == "--no-avatar") {
+            options.noAvatar = true;
+        } else if (arg == "--avatar-front") {
+            options.avatarFront = true;
+        } else if (arg == "--demo") {
+            options.demo = true;
+        } else if (arg == "--view") {
+            const auto value = next();
+            if (value == "wear") {
+                options.view = ViewMode::Wear;
+            } else if (value == "dp") {
+                options.view = ViewMode::Dp;
+            } else if (value == "hair") {
+                options.view = ViewMode::Hair;
+            } else {
+                return std::nullopt;
+            }
+        } else if (arg == "--zoom") {
+            const auto value = next();
+            if (!value) {
+                return std::nullopt;
+            }
+            options.zoom = std::strtof(std::string(*value).c_str(), nullptr);
+        } else if (arg == "--gender" && (v = ints(1))) {
+            options.gender = (*v)[0];
+        } else if (arg == "--category" && (v = ints(1))) {
+            options.category = (*v)[0];
+        } else if (arg == "--tool" && (v = ints(1))) {
+            options.tool = (*v)[0];
+        } else if (arg == "--width" && (v = ints(1))) {
+            options.width = (*v)[0];
+        } else if (arg == "--fill" && (v = ints(1))) {
+            options.fill = (*v)[0];
+        } else if (arg == "--eraser" && (v = ints(1))) {
+            options.eraser = (*v)[0];
+        } else if (arg == "--scroll" && (v = ints(2))) {
+            options.scroll = Point{(*v)[0], (*v)[1]};
+        } else if (arg == "--hover" && (v = ints(2))) {
+            options.hover = Point{(*v)[0], (*v)[1]};
+        } else if (arg == "--drag" && (v = ints(4))) {
+            options.drag = RECT{(*v)[0], (*v)[1], (*v)[2], (*v)[3]};
+        } else if (arg == "--floating" && (v = ints(4))) {
+            options.floating = RECT{(*v)[0], (*v)[1], (*v)[2], (*v)[3]};
+        } else if (!arg.starts_with("--") && options.output.empty()) {
+            options.output = std::string(arg);
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (options.output.empty()) {
+        return std::nullopt;
+    }
+    return options;
+}
+
+// A shirt and a strand of hair in the wear picture, a shoe in the DP picture: enough to
+// see every view and overlay on something.
+void PaintDemo(CEditPanel& panel) {
+    constexpr COLORREF kShirt = RGB(40, 110, 220);
+    constexpr COLORREF kStripe = RGB(250, 250, 250);
+    constexpr COLORREF kHair = RGB(120, 70, 30);
+    constexpr COLORREF kShoe = RGB(200, 40, 40);
+    DrawingContext wear(&panel.wearImage);
+    wear.FillRect(RECT{24, 38, 52, 72}, kShirt);
+    for (int y = 42; y < 72; y += 6) {
+        wear.FillRect(RECT{24, y, 52, y + 2}, kStripe);
+    }
+    wear.SelectPen(Pen{PenStyle::Solid, 1, kHair});
+    wear.SelectBrush(Brush{BrushStyle::Solid, kHair});
+    wear.Ellipse(24, 8, 52, 26);
+    DrawingContext dp(&panel.dpImage);
+    dp.SelectPen(Pen{PenStyle::Solid, 3, kBlack});
+    dp.SelectBrush(Brush{BrushStyle::Solid, kShoe});
+    dp.Ellipse(15, 40, 60, 62);
+}
+
+void Apply(const Options& options, CEditPanel& panel) {
+    panel.ChangeItem(options.gender, options.category);
+    if (options.demo) {
+        PaintDemo(panel);
+    }
+    panel.showAvatar = !options.noAvatar;
+    panel.avatarInFront = options.avatarFront;
+    switch (options.view) {
+    case ViewMode::Wear:
+        panel.OnWearButton();
+        break;
+    case ViewMode::Dp:
+        panel.OnDpButton();
+        break;
+    case ViewMode::Hair:
+        panel.OnHairButton();
+        break;
+    }
+    // As the palette would have left them once it exists.
+    panel.SetTool(static_cast<ToolKind>(options.tool.value_or(static_cast<int>(ToolKind::Pencil))));
+    panel.SetLineWidth(options.width.value_or(1));
+    panel.SetFillStyle(options.fill.value_or(kOutlineOnly));
+    if (options.eraser) {
+        panel.SetEraserSize(*options.eraser);
+    }
+    if (options.zoom) {
+        panel.SetZoom(*options.zoom);
+    }
+    if (options.scroll) {
+        panel.scrollOffset = *options.scroll;
+        panel.ClampScrollOffset();
+    }
+    panel.useSecondary = options.right;
+    if (options.hover) {
+        // Hovering over the canvas counts as a drag, so the tool previews under the pointer.
+        panel.isDragging = true;
+        panel.anchorPoint = panel.currentPoint = *options.hover;
+    }
+    if (options.drag) {
+        panel.isDragging = true;
+        panel.anchorPoint = Point{options.drag->left, options.drag->top};
+        panel.currentPoint = Point{options.drag->right, options.drag->bottom};
+    }
+    if (options.floating) {
+        // Lifted as the selection tool lifts it: the pixels move to the selection bitmap.
+        const RECT& rect = *options.floating;
+        DrawingContext selection(&panel.selectionBitmap);
+        selection.FillRect(panel.selectionBitmap.Bounds(), kTransparentMagenta);
+        const DrawingContext image(panel.currentImage);
+        BitBlt(selection, 0, 0, static_cast<int>(Width(rect)), static_cast<int>(Height(rect)),
+               image, rect.left, rect.top);
+        panel.selectionRect = rect;
+        panel.hasFloatingSelection = true;
+    }
+}
+
+} // namespace
+} // namespace pattik::render
+
+int main(int argc, char** argv) {
+    using namespace pattik;
+    const auto options = render::ParseOptions(argc, argv);
+    if (!options) {
+        std::fputs(render::kUsage, stderr);
+        return 2;
+    }
+    render::SilentHost host;
+    CEditPanel panel(host);
+    if (panel.OnCreate() != 0) {
+        std::fputs("pattik_render_panel: the panel could not be created\n", stderr);
+        return 1;
+    }
+    panel.SetUpAfterBarsExist();
+    render::Apply(*options, panel);
+
+    DeviceBitmap client(render::kClientSize.cx, render::kClientSize.cy);
+    client.Fill(render::kBarColour);
+    DrawingContext dc(&client);
+    panel.Paint(dc);
+    if (!render::WritePng(client, options->output)) {
+        std::fprintf(stderr, "pattik_render_panel: cannot write %s\n", options->output.c_str());
+        return 1;
+    }
+    return 0;
+}
