@@ -17,6 +17,8 @@ constexpr int kKeyedIndex = 255;
 
 // The creation step's defaults, before the tool palette sets its own.
 constexpr int kCreatedLineWidth = 5;
+// The RGB trackbars run over one colour channel.
+constexpr int kChannelMaximum = 255;
 
 } // namespace
 
@@ -87,6 +89,9 @@ int CEditPanel::OnCreate() {
 
 void CEditPanel::SetUpAfterBarsExist() {
     OnWearButton();
+    for (const int trackbar : {kRedTrackbar, kGreenTrackbar, kBlueTrackbar}) {
+        host_.SetTrackbarRange(trackbar, 0, kChannelMaximum);
+    }
     host_.ExchangeControlData(false);
 }
 

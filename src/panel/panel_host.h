@@ -56,6 +56,8 @@ class PanelHost {
     // controls. False when a control held something that is not a number.
     virtual bool ExchangeControlData(bool fromControls) = 0;
 
+    // Sets a trackbar's range without redrawing it.
+    virtual void SetTrackbarRange(int controlId, int minimum, int maximum) = 0;
     virtual void ShowControl(int controlId, bool show) = 0;
     virtual void SetButtonPushed(int controlId, bool pushed) = 0;
 };

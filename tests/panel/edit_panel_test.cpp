@@ -58,6 +58,10 @@ TEST(EditPanelConstruction, StartsWithTheDocumentedState) {
 
 TEST_F(CreatedPanel, ViewButtonsSwitchTheImageAndPushOneButton) {
     EXPECT_EQ(host.pushedButtons[kWearButton], true);
+    EXPECT_EQ(host.trackbarRanges, (std::map<int, std::pair<int, int>>{{kRedTrackbar, {0, 255}},
+                                                                       {kGreenTrackbar, {0, 255}},
+                                                                       {kBlueTrackbar, {0, 255}}}));
+    EXPECT_EQ(host.exchanges, std::vector<bool>{false});
     panel.OnDpButton();
     EXPECT_EQ(panel.currentImage, &panel.dpImage);
     EXPECT_EQ(panel.CurrentImageSize(), (Size{75, 83}));

@@ -38,6 +38,9 @@ class FakeHost : public PanelHost {
     void SetDocumentModified(bool value) override { modified = value; }
     bool IsDocumentModified() const override { return modified; }
     bool ExchangeControlData(bool fromControls) override;
+    void SetTrackbarRange(int controlId, int minimum, int maximum) override {
+        trackbarRanges[controlId] = {minimum, maximum};
+    }
     void ShowControl(int controlId, bool show) override { shown[controlId] = show; }
     void SetButtonPushed(int controlId, bool pushed) override { pushedButtons[controlId] = pushed; }
 
@@ -50,6 +53,7 @@ class FakeHost : public PanelHost {
     std::map<int, int> timers;
     bool modified = false;
     std::vector<bool> exchanges; // the direction of each control data exchange
+    std::map<int, std::pair<int, int>> trackbarRanges;
     std::map<int, bool> shown;
     std::map<int, bool> pushedButtons;
     std::vector<COLORREF> colourDialogInitials;

@@ -56,6 +56,7 @@ class SilentHost : public PanelHost {
     void SetDocumentModified(bool) override {}
     bool IsDocumentModified() const override { return false; }
     bool ExchangeControlData(bool) override { return true; }
+    void SetTrackbarRange(int, int, int) override {}
     void ShowControl(int, bool) override {}
     void SetButtonPushed(int, bool) override {}
 };
