@@ -1,6 +1,7 @@
 // pattik_render_panel: paints the editing panel headless and writes what the user would see
 // as a PNG, so views, avatar toggles and tool overlays can be looked at without a window.
 #include "edit_panel.h"
+#include "null_panel_host.h"
 #include "png_writer.h"
 
 #include <cstdio>
@@ -35,31 +36,6 @@ constexpr const char* kUsage =
     "  --no-avatar             untick the mannequin box\n"
     "  --avatar-front          tick the mannequin-in-front box\n"
     "  --demo                  paint a few strokes into the wear and DP pictures\n";
-
-// A window system that is not there: nothing is shown, every dialog is cancelled.
-class SilentHost : public PanelHost {
-  public:
-    MessageAnswer ShowMessage(std::string_view, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
-    void Invalidate(const RECT&, bool) override {}
-    void InvalidateAll(bool) override {}
-    void InvalidateToolPalette() override {}
-    void CapturePointer() override {}
-    void ReleasePointer() override {}
-    bool HasPointerCapture() const override { return false; }
-    void SetPointerShape(PointerShape) override {}
-    bool IsKeyDown(PolledKey) const override { return false; }
-    void StartTimer(int, int) override {}
-    void StopTimer(int) override {}
-    std::optional<COLORREF> ChooseColour(COLORREF, CustomColours&) override { return {}; }
-    void SetDocumentModified(bool) override {}
-    bool IsDocumentModified() const override { return false; }
-    bool ExchangeControlData(bool) override { return true; }
-    void SetTrackbarRange(int, int, int) override {}
-    void ShowControl(int, bool) override {}
-    void SetButtonPushed(int, bool) override {}
-};
 
 struct Options {
     std::string output;
@@ -259,7 +235,7 @@ int main(int argc, char** argv) {
         std::fputs(render::kUsage, stderr);
         return 2;
     }
-    render::SilentHost host;
+    NullPanelHost host;
     CEditPanel panel(host);
     if (panel.OnCreate() != 0) {
         std::fputs("pattik_render_panel: the panel could not be created\n", stderr);

@@ -1,0 +1,34 @@
+#include "edit_panel.h"
+#include "null_panel_host.h"
+
+#include <benchmark/benchmark.h>
+
+namespace pattik {
+namespace {
+
+// A whole repaint of the panel, as every hover move over the canvas asks for one.
+void BM_PaintPanel(benchmark::State& state) {
+    NullPanelHost host;
+    CEditPanel panel(host);
+    panel.OnCreate();
+    panel.SetUpAfterBarsExist();
+    panel.ChangeItem(0, static_cast<int>(ItemCategory::Top));
+    panel.currentTool = ToolKind::Pencil;
+    panel.isDragging = true;
+    const auto view = static_cast<ViewMode>(state.range(0));
+    if (view == ViewMode::Dp) {
+        panel.OnDpButton();
+    } else if (view == ViewMode::Hair) {
+        panel.OnHairButton();
+    }
+    DeviceBitmap client(400, 400);
+    DrawingContext context(&client);
+    for (auto _ : state) {
+        panel.Paint(context);
+        benchmark::DoNotOptimize(client.At(10, 30));
+    }
+}
+BENCHMARK(BM_PaintPanel)->Arg(0)->Arg(1)->Arg(2)->ArgName("view");
+
+} // namespace
+} // namespace pattik
