@@ -1,6 +1,7 @@
 #include "cximage.h"
 #include "memory_stream.h"
 #include "stdio_stream.h"
+#include "temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -63,15 +64,8 @@ void MakeOnePixelPicture(CxImage& image) {
 class SaveFolder : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "pattik-save-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
+        ASSERT_FALSE(folder.empty());
         MakeOnePixelPicture(image);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(folder, ignored);
     }
 
     std::string PathOf(const char* name) const { return (folder / name).string(); }
@@ -86,7 +80,8 @@ class SaveFolder : public ::testing::Test {
         }
     }
 
-    fs::path folder;
+    testing::TemporaryFolder temporary;
+    const fs::path folder = temporary.Path();
     CxImage image{kImageTypeGif};
 };
 

@@ -1,11 +1,11 @@
 #include "gif_decoder.h"
 #include "output_names.h"
+#include "temporary_folder.h"
 #include "write_gif.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <unistd.h>
 
 namespace pattik {
 namespace {
@@ -53,12 +53,7 @@ void LoadRows(CxImage& picture, const std::vector<std::vector<COLORREF>>& rows) 
 
 class WriteGifTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/pattik-writegif-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder); }
+    void SetUp() override { ASSERT_FALSE(folder.empty()); }
 
     testing::DecodedGif WriteAndRead(const CxImage& picture) {
         const std::string path = (folder / "item.gif").string();
@@ -71,7 +66,8 @@ class WriteGifTest : public ::testing::Test {
         return {gif.palette[3 * i], gif.palette[3 * i + 1], gif.palette[3 * i + 2]};
     }
 
-    fs::path folder;
+    testing::TemporaryFolder temporary;
+    const fs::path folder = temporary.Path();
 };
 
 const COLORREF kRed = RGB(255, 0, 0);

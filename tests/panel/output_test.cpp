@@ -2,6 +2,7 @@
 #include "edit_panel.h"
 #include "fake_host.h"
 #include "gif_decoder.h"
+#include "temporary_folder.h"
 #include "write_gif.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,6 @@
 #include <functional>
 #include <set>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace pattik {
@@ -115,20 +115,18 @@ struct CaseName {
 class OutputTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/pattik-output-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        ASSERT_FALSE(folder.empty());
         panel.OnCreate();
         panel.SetUpAfterBarsExist();
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     void Choose(Gender gender, ItemCategory category) {
         panel.ChangeItem(static_cast<int>(gender), static_cast<int>(category));
     }
     std::string In(const std::string& name) const { return (folder / name).string(); }
 
-    fs::path folder;
+    testing::TemporaryFolder temporary;
+    const fs::path folder = temporary.Path();
     testing::FakeHost host;
     CEditPanel panel{host};
 };
