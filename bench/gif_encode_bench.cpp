@@ -1,6 +1,6 @@
 // Our GIF writer beside giflib's encoder on the same 4096 x 4096 8-bit pixels.
-#include "cximage.h"
-#include "memory_stream.h"
+#include "image/cximage.h"
+#include "image/memory_stream.h"
 
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>

@@ -1,5 +1,5 @@
-#include "edit_panel.h"
-#include "null_panel_host.h"
+#include "panel/edit_panel.h"
+#include "panel/null_panel_host.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,4 @@
-#include "drawing_context.h"
+#include "raster/drawing_context.h"
 
 #include <benchmark/benchmark.h>
 

@@ -12,7 +12,7 @@ foreach(file IN LISTS FILES)
 endforeach()
 file(WRITE ${OUTPUT}.tmp
 "// Generated from the BMP files in src/res; do not edit.
-#include \"resource_data.h\"
+#include \"res/resource_data.h\"
 
 #include <algorithm>
 #include <iterator>

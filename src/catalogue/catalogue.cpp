@@ -1,7 +1,7 @@
-#include "catalogue.h"
+#include "catalogue/catalogue.h"
 
-#include "resource_ids.h"
-#include "string_table.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
 
 #include <array>
 

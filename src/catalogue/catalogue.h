@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry.h"
+#include "raster/geometry.h"
 
 #include <optional>
 #include <span>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "colour.h"
-#include "device_bitmap.h"
-#include "dib_layout.h"
-#include "drawing_context.h"
-#include "geometry.h"
+#include "raster/colour.h"
+#include "raster/device_bitmap.h"
+#include "raster/dib_layout.h"
+#include "raster/drawing_context.h"
+#include "raster/geometry.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "cximage_gif.h"
+#include "image/cximage_gif.h"
 
-#include "gif_run_coder.h"
+#include "image/gif_run_coder.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "byte_stream.h"
-#include "cximage.h"
+#include "image/byte_stream.h"
+#include "image/cximage.h"
 
 #include <cstdint>
 

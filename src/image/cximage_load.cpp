@@ -1,6 +1,6 @@
-#include "cximage.h"
+#include "image/cximage.h"
 
-#include "dib_transfer.h"
+#include "raster/dib_transfer.h"
 
 namespace pattik {
 namespace {

@@ -1,4 +1,4 @@
-#include "cximage.h"
+#include "image/cximage.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "byte_stream.h"
-#include "cximage.h"
-#include "cximage_gif.h"
-#include "safe_file_writer.h"
-#include "stdio_stream.h"
+#include "image/byte_stream.h"
+#include "image/cximage.h"
+#include "image/cximage_gif.h"
+#include "image/safe_file_writer.h"
+#include "image/stdio_stream.h"
 
 #include <cerrno>
 #include <cstring>

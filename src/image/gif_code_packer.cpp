@@ -1,4 +1,4 @@
-#include "gif_code_packer.h"
+#include "image/gif_code_packer.h"
 
 namespace pattik {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "byte_stream.h"
+#include "image/byte_stream.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "gif_run_coder.h"
+#include "image/gif_run_coder.h"
 
 namespace pattik {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gif_code_packer.h"
+#include "image/gif_code_packer.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "memory_stream.h"
+#include "image/memory_stream.h"
 
 #include <algorithm>
 #include <cstring>

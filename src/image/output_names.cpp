@@ -1,4 +1,4 @@
-#include "output_names.h"
+#include "image/output_names.h"
 
 #include <algorithm>
 

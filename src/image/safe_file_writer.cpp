@@ -1,4 +1,4 @@
-#include "safe_file_writer.h"
+#include "image/safe_file_writer.h"
 
 #include <cerrno>
 #include <chrono>

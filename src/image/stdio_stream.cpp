@@ -1,4 +1,4 @@
-#include "stdio_stream.h"
+#include "image/stdio_stream.h"
 
 namespace pattik {
 namespace {

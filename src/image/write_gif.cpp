@@ -1,6 +1,6 @@
-#include "write_gif.h"
+#include "image/write_gif.h"
 
-#include "cximage_gif.h"
+#include "image/cximage_gif.h"
 
 namespace pattik {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cximage.h"
+#include "image/cximage.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
-#include "edit_panel.h"
+#include "panel/edit_panel.h"
 
-#include "bitmap_resources.h"
-#include "control_ids.h"
-#include "panel_geometry.h"
-#include "resource_ids.h"
+#include "panel/panel_geometry.h"
+#include "raster/bitmap_resources.h"
+#include "res/control_ids.h"
+#include "res/resource_ids.h"
 
 #include <algorithm>
 #include <cmath>

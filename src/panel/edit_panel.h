@@ -1,14 +1,14 @@
 #pragma once
 
-#include "catalogue.h"
-#include "colour.h"
-#include "cximage_gif.h"
-#include "device_bitmap.h"
-#include "drawing_context.h"
-#include "geometry.h"
-#include "output_result.h"
-#include "panel_host.h"
-#include "panel_types.h"
+#include "catalogue/catalogue.h"
+#include "image/cximage_gif.h"
+#include "panel/output_result.h"
+#include "panel/panel_host.h"
+#include "panel/panel_types.h"
+#include "raster/colour.h"
+#include "raster/device_bitmap.h"
+#include "raster/drawing_context.h"
+#include "raster/geometry.h"
 
 #include <string>
 

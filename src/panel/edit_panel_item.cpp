@@ -1,8 +1,8 @@
 // Choosing an item and starting a new document.
-#include "bitmap_resources.h"
-#include "control_ids.h"
-#include "edit_panel.h"
-#include "panel_geometry.h"
+#include "panel/edit_panel.h"
+#include "panel/panel_geometry.h"
+#include "raster/bitmap_resources.h"
+#include "res/control_ids.h"
 
 namespace pattik {
 namespace {

@@ -1,7 +1,7 @@
 // The saved files: the wear picture, the display picture over its guide and the hair picture.
-#include "edit_panel.h"
-#include "output_names.h"
-#include "write_gif.h"
+#include "image/output_names.h"
+#include "image/write_gif.h"
+#include "panel/edit_panel.h"
 
 namespace pattik {
 namespace {

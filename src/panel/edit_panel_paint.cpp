@@ -1,7 +1,7 @@
 // The paint routine: strip, canvas frame, colour wells, and one composition of the current
 // view that is copied twice, 1:1 into the preview and enlarged into the canvas.
-#include "edit_panel.h"
-#include "panel_geometry.h"
+#include "panel/edit_panel.h"
+#include "panel/panel_geometry.h"
 
 namespace pattik {
 namespace {

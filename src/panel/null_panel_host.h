@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panel_host.h"
+#include "panel/panel_host.h"
 
 namespace pattik {
 

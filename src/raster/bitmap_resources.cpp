@@ -1,7 +1,7 @@
-#include "bitmap_resources.h"
+#include "raster/bitmap_resources.h"
 
-#include "bmp_decoder.h"
-#include "resource_data.h"
+#include "raster/bmp_decoder.h"
+#include "res/resource_data.h"
 
 namespace pattik {
 

@@ -1,6 +1,6 @@
-#include "bmp_decoder.h"
+#include "raster/bmp_decoder.h"
 
-#include "dib_layout.h"
+#include "raster/dib_layout.h"
 
 #include <array>
 #include <cstddef>

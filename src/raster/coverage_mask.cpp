@@ -1,4 +1,4 @@
-#include "coverage_mask.h"
+#include "raster/coverage_mask.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "device_bitmap.h"
+#include "raster/device_bitmap.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "colour.h"
-#include "geometry.h"
+#include "raster/colour.h"
+#include "raster/geometry.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "dib_transfer.h"
+#include "raster/dib_transfer.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "device_bitmap.h"
-#include "dib_layout.h"
-#include "drawing_context.h"
+#include "raster/device_bitmap.h"
+#include "raster/dib_layout.h"
+#include "raster/drawing_context.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "drawing_context.h"
+#include "raster/drawing_context.h"
 
-#include "coverage_mask.h"
+#include "raster/coverage_mask.h"
 
 #include <algorithm>
 #include <utility>

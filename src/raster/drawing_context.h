@@ -1,8 +1,8 @@
 #pragma once
 
-#include "colour.h"
-#include "device_bitmap.h"
-#include "geometry.h"
+#include "raster/colour.h"
+#include "raster/device_bitmap.h"
+#include "raster/geometry.h"
 
 #include <optional>
 

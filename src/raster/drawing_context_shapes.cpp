@@ -1,10 +1,10 @@
 // Rectangle, Ellipse and LineTo: each rasteriser marks the pixels of pen, dotted-pen
 // gaps and brush in a ShapeCoverage, and DrawingContext::Paint writes them once.
-#include "coverage_mask.h"
-#include "drawing_context.h"
-#include "ellipse_raster.h"
-#include "line_raster.h"
-#include "pen_shape.h"
+#include "raster/coverage_mask.h"
+#include "raster/drawing_context.h"
+#include "raster/ellipse_raster.h"
+#include "raster/line_raster.h"
+#include "raster/pen_shape.h"
 
 #include <algorithm>
 #include <utility>

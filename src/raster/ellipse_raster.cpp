@@ -1,4 +1,4 @@
-#include "ellipse_raster.h"
+#include "raster/ellipse_raster.h"
 
 #include <cmath>
 

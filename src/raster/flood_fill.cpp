@@ -1,7 +1,7 @@
 // ExtFloodFill in surface mode: a scanline fill with an explicit stack, so a region of
 // any size costs heap memory in proportion to its height, never call-stack depth.
-#include "coverage_mask.h"
-#include "drawing_context.h"
+#include "raster/coverage_mask.h"
+#include "raster/drawing_context.h"
 
 #include <algorithm>
 #include <vector>

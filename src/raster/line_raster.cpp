@@ -1,6 +1,6 @@
-#include "line_raster.h"
+#include "raster/line_raster.h"
 
-#include "wide_math.h"
+#include "raster/wide_math.h"
 
 #include <algorithm>
 #include <cstdlib>

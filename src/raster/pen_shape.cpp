@@ -1,4 +1,4 @@
-#include "pen_shape.h"
+#include "raster/pen_shape.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "coverage_mask.h"
-#include "line_raster.h"
+#include "raster/coverage_mask.h"
+#include "raster/line_raster.h"
 
 #include <cstdint>
 

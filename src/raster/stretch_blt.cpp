@@ -11,8 +11,8 @@
 //     COLORONCOLOR keeps the first of them.
 // 40 -> 25, for example, gathers sources {0, 1}, {2, 3}, {4}, {5, 6}, {7}, ... : three
 // of every five destination pixels combine two source pixels.
-#include "drawing_context.h"
-#include "wide_math.h"
+#include "raster/drawing_context.h"
+#include "raster/wide_math.h"
 
 #include <algorithm>
 #include <vector>

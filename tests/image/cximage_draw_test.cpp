@@ -1,5 +1,5 @@
-#include "cximage.h"
-#include "pixel_grid.h"
+#include "image/cximage.h"
+#include "support/raster/pixel_grid.h"
 
 #include <gtest/gtest.h>
 

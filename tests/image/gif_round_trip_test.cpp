@@ -1,6 +1,6 @@
-#include "cximage.h"
-#include "gif_decoder.h"
-#include "memory_stream.h"
+#include "image/cximage.h"
+#include "image/memory_stream.h"
+#include "support/image/gif_decoder.h"
 
 #include <gtest/gtest.h>
 

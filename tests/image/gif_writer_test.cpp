@@ -1,6 +1,6 @@
-#include "cximage_gif.h"
-#include "gif_run_coder.h"
-#include "memory_stream.h"
+#include "image/cximage_gif.h"
+#include "image/gif_run_coder.h"
+#include "image/memory_stream.h"
 
 #include <gtest/gtest.h>
 

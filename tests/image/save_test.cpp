@@ -1,7 +1,7 @@
-#include "cximage.h"
-#include "memory_stream.h"
-#include "stdio_stream.h"
-#include "temporary_folder.h"
+#include "image/cximage.h"
+#include "image/memory_stream.h"
+#include "image/stdio_stream.h"
+#include "support/raster/temporary_folder.h"
 
 #include <gtest/gtest.h>
 

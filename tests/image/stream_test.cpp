@@ -1,5 +1,5 @@
-#include "memory_stream.h"
-#include "stdio_stream.h"
+#include "image/memory_stream.h"
+#include "image/stdio_stream.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "gif_decoder.h"
-#include "output_names.h"
-#include "temporary_folder.h"
-#include "write_gif.h"
+#include "image/output_names.h"
+#include "image/write_gif.h"
+#include "support/image/gif_decoder.h"
+#include "support/raster/temporary_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "control_ids.h"
-#include "edit_panel.h"
-#include "fake_host.h"
-#include "panel_geometry.h"
-#include "pixel_grid.h"
+#include "panel/edit_panel.h"
+#include "panel/panel_geometry.h"
+#include "res/control_ids.h"
+#include "support/panel/fake_host.h"
+#include "support/raster/pixel_grid.h"
 
 #include <gtest/gtest.h>
 

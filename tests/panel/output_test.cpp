@@ -1,9 +1,9 @@
 // The saved files, read back from disk by an independent decoder.
-#include "edit_panel.h"
-#include "fake_host.h"
-#include "gif_decoder.h"
-#include "temporary_folder.h"
-#include "write_gif.h"
+#include "image/write_gif.h"
+#include "panel/edit_panel.h"
+#include "support/image/gif_decoder.h"
+#include "support/panel/fake_host.h"
+#include "support/raster/temporary_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "bitmap_resources.h"
-#include "pixel_grid.h"
-#include "resource_ids.h"
+#include "raster/bitmap_resources.h"
+#include "res/resource_ids.h"
+#include "support/raster/pixel_grid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "bmp_decoder.h"
-#include "pixel_grid.h"
+#include "raster/bmp_decoder.h"
+#include "support/raster/pixel_grid.h"
 
 #include <gtest/gtest.h>
 

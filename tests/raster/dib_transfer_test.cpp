@@ -1,5 +1,5 @@
-#include "dib_transfer.h"
-#include "pixel_grid.h"
+#include "raster/dib_transfer.h"
+#include "support/raster/pixel_grid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "drawing_context.h"
-#include "pixel_grid.h"
+#include "raster/drawing_context.h"
+#include "support/raster/pixel_grid.h"
 
 #include <gtest/gtest.h>
 

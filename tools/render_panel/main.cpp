@@ -1,7 +1,7 @@
 // pattik_render_panel: paints the editing panel headless and writes what the user would see
 // as a PNG, so views, avatar toggles and tool overlays can be looked at without a window.
-#include "edit_panel.h"
-#include "null_panel_host.h"
+#include "panel/edit_panel.h"
+#include "panel/null_panel_host.h"
 #include "png_writer.h"
 
 #include <cstdio>

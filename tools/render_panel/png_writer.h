@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device_bitmap.h"
+#include "raster/device_bitmap.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "temporary_folder.h"
+#include "support/raster/temporary_folder.h"
 
 #include <stdlib.h>
 

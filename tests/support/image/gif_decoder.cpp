@@ -1,4 +1,4 @@
-#include "gif_decoder.h"
+#include "support/image/gif_decoder.h"
 
 #include <gif_lib.h>
 

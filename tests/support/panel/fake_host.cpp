@@ -1,4 +1,4 @@
-#include "fake_host.h"
+#include "support/panel/fake_host.h"
 
 namespace pattik::testing {
 

@@ -1,4 +1,4 @@
-#include "pixel_grid.h"
+#include "support/raster/pixel_grid.h"
 
 #include <algorithm>
 #include <sstream>
