@@ -1,5 +1,6 @@
 #include "panel/edit_panel.h"
 #include "panel/null_panel_host.h"
+#include "tools/previews.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,8 +14,10 @@ void BM_PaintPanel(benchmark::State& state) {
     panel.OnCreate();
     panel.SetUpAfterBarsExist();
     panel.ChangeItem(0, static_cast<int>(ItemCategory::Top));
-    panel.currentTool = ToolKind::Pencil;
-    panel.isDragging = true;
+    const ToolPreviews previews;
+    panel.SetOverlay(&previews);
+    panel.SetTool(ToolKind::Pencil);
+    panel.SetDragging(true);
     const auto view = static_cast<ViewMode>(state.range(0));
     if (view == ViewMode::Dp) {
         panel.OnDpButton();

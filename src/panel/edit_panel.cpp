@@ -1,5 +1,7 @@
+// Creation, view modes, zoom and scrolling, the tool and its options.
 #include "panel/edit_panel.h"
 
+#include "image/colour_keys.h"
 #include "panel/panel_geometry.h"
 #include "raster/bitmap_resources.h"
 #include "res/control_ids.h"
@@ -7,61 +9,24 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <utility>
 
 namespace pattik {
 namespace {
-
-constexpr RGBQUAD kWhiteKey{255, 255, 255, 0};
-constexpr RGBQUAD kMagentaKey{255, 0, 255, 0};
-constexpr int kKeyedIndex = 255;
 
 // The creation step's defaults, before the tool palette sets its own.
 constexpr int kCreatedLineWidth = 5;
 // The RGB trackbars run over one colour channel.
 constexpr int kChannelMaximum = 255;
 
+bool IsOneOf(int value, std::initializer_list<int> allowed) {
+    return std::find(allowed.begin(), allowed.end(), value) != allowed.end();
+}
+
 } // namespace
 
-void MakeWhiteTransparent(CxImage& picture) {
-    picture.info.TransparentIndex = kKeyedIndex;
-    picture.info.TransparentColour = kWhiteKey;
-}
-
-void MakeMagentaTransparent(CxImage& picture) {
-    picture.info.TransparentIndex = kKeyedIndex;
-    picture.info.TransparentColour = kMagentaKey;
-}
-
-void DrawWithoutMagenta(const DeviceBitmap& bitmap, DrawingContext& target, int x, int y, int cx,
-                        int cy, const RECT* clip) {
-    CxImageGif picture;
-    if (!picture.LoadFromDeviceBitmap(&bitmap)) {
-        return; // a bitmap that cannot become a picture draws nothing
-    }
-    MakeMagentaTransparent(picture);
-    picture.Draw(&target, x, y, cx, cy, clip);
-}
-
-void CEditPanel::DrawDpPicture(DrawingContext& target) {
-    dpGuidePicture.Draw(&target, 0, 0);
-    const DpFileSource source = DpFileSourceFor(category, gender);
-    if (source.fromWear) {
-        DrawWithoutMagenta(wearImage, target, source.x, source.y, source.width, source.height);
-    } else {
-        DrawWithoutMagenta(dpImage, target, 0, 0);
-    }
-}
-
-void CEditPanel::RebuildHairImage() {
-    // A fresh context shrinks in BLACKONWHITE, so thin dark strands survive the reduction.
-    DrawingContext hair(&hairImage);
-    const DrawingContext wear(&wearImage);
-    const Point square = HairSquareOrigin(gender);
-    StretchBlt(hair, 0, 0, kHairImageSize.cx, kHairImageSize.cy, wear, square.x, square.y,
-               kHairSquareSide, kHairSquareSide);
-}
-
-CEditPanel::CEditPanel(PanelHost& host) : currentImage(&wearImage), host_(host) {}
+CEditPanel::CEditPanel(PanelHost& host) : host_(host) {}
 
 int CEditPanel::OnCreate() {
     stripBitmap = LoadBitmapResource(kColourStripBitmap);
@@ -76,14 +41,14 @@ int CEditPanel::OnCreate() {
     dpImage = DeviceBitmap(kDpImageSize.cx, kDpImageSize.cy);
     hairImage = DeviceBitmap(kHairImageSize.cx, kHairImageSize.cy);
     const DeviceBitmap background = LoadBitmapResource(kBackgroundCheckerBitmap);
-    backgroundPicture.LoadFromDeviceBitmap(&background);
+    pictures_.backgroundPicture.LoadFromDeviceBitmap(&background);
     mannequinBitmap = LoadBitmapResource(BodyMannequinId(Gender::Female));
     for (DeviceBitmap* picture : {&wearImage, &dpImage, &undoBitmap, &hairImage}) {
         picture->Fill(kTransparentMagenta);
     }
-    penStyle = 0;
-    lineWidth = kCreatedLineWidth;
-    fillStyle = kFilledWithOtherColour;
+    options_.penStyle = 0;
+    options_.lineWidth = kCreatedLineWidth;
+    options_.fillStyle = kFilledWithOtherColour;
     return 0;
 }
 
@@ -92,10 +57,10 @@ void CEditPanel::SetUpAfterBarsExist() {
     for (const int trackbar : {kRedTrackbar, kGreenTrackbar, kBlueTrackbar}) {
         host_.SetTrackbarRange(trackbar, 0, kChannelMaximum);
     }
-    host_.ExchangeControlData(false);
+    ExchangeControlData(false);
 }
 
-DeviceBitmap& CEditPanel::ImageFor(ViewMode mode) {
+const DeviceBitmap& CEditPanel::Image(ViewMode mode) const {
     switch (mode) {
     case ViewMode::Dp:
         return dpImage;
@@ -107,85 +72,118 @@ DeviceBitmap& CEditPanel::ImageFor(ViewMode mode) {
     return wearImage;
 }
 
+DeviceBitmap& CEditPanel::MutableImage(ViewMode mode) {
+    return const_cast<DeviceBitmap&>(std::as_const(*this).Image(mode));
+}
+
+DrawingContext CEditPanel::ImageContext(ViewMode mode) {
+    return DrawingContext(&MutableImage(mode));
+}
+
+CanvasMapping CEditPanel::Mapping() const {
+    // Only the Wear view zooms and scrolls; the smaller pictures fit whole at twice their size.
+    if (view_.viewMode == ViewMode::Wear) {
+        return CanvasMapping(view_.zoom, view_.scrollOffset, CurrentImageSize());
+    }
+    return CanvasMapping(2.0f, Point{}, CurrentImageSize());
+}
+
 void CEditPanel::SelectViewMode(ViewMode mode) {
+    if (mode != ViewMode::Wear && mode != ViewMode::Dp && mode != ViewMode::Hair) {
+        return;
+    }
     host_.SetButtonPushed(kWearButton, mode == ViewMode::Wear);
     host_.SetButtonPushed(kDpButton, mode == ViewMode::Dp);
     host_.SetButtonPushed(kHairButton, mode == ViewMode::Hair);
-    if (hasFloatingSelection) {
+    if (selection_.hasFloatingSelection) {
         CommitFloatingSelection();
-        selectionRect = RECT{};
-        hasFloatingSelection = false;
+        DropFloatingSelection();
     }
-    viewMode = mode;
-    currentImage = &ImageFor(mode);
+    view_.viewMode = mode;
     host_.InvalidateAll(true);
 }
 
-void CEditPanel::SetTool(ToolKind tool) {
-    currentTool = tool;
-    if (hasFloatingSelection) {
-        // The selection stays where it lies; only the flag goes.
-        hasFloatingSelection = false;
-        CommitFloatingSelection();
+bool CEditPanel::SetZoom(float z) {
+    // Exact comparisons: the palette hands over exactly these four values.
+    if (z != 2.0f && z != 4.0f && z != 6.0f && z != 10.0f) {
+        return false;
     }
-    InvalidateViews();
-}
-
-void CEditPanel::SetZoom(float z) {
-    zoom = z;
+    view_.zoom = z;
     ClampScrollOffset();
     InvalidateViews();
+    return true;
+}
+
+void CEditPanel::SetScrollOffset(Point offset) {
+    view_.scrollOffset = offset;
+    ClampScrollOffset();
 }
 
 void CEditPanel::ClampScrollOffset() {
-    const Size size = CurrentImageSize();
-    // The largest offsets keep a whole canvas of picture in view: w - 2w / zoom, rounded to
-    // a float, the offset clamped in floating point and truncated.
+    // The offset belongs to the Wear view, whichever picture is shown now. The largest
+    // offsets keep a whole canvas of picture in view: w - 2w / zoom, rounded to a float, the
+    // offset clamped in floating point and truncated.
+    const Size size = wearImage.GetBitmapDimension();
     const auto clampAxis = [this](int offset, int length) {
-        const auto largest = static_cast<float>(length - 2.0 * length / zoom);
+        const auto largest = static_cast<float>(length - 2.0 * length / view_.zoom);
         const float clamped = std::max(0.0f, std::min(static_cast<float>(offset), largest));
         return static_cast<int>(std::trunc(clamped));
     };
-    scrollOffset = Point{clampAxis(scrollOffset.x, size.cx), clampAxis(scrollOffset.y, size.cy)};
+    view_.scrollOffset =
+        Point{clampAxis(view_.scrollOffset.x, size.cx), clampAxis(view_.scrollOffset.y, size.cy)};
 }
 
-void CEditPanel::CommitFloatingSelection() {
-    const int left = selectionRect.left;
-    const int top = selectionRect.top;
-    const int width =
-        static_cast<int>(std::min<std::int64_t>(Width(selectionRect), selectionBitmap.Width()));
-    const int height =
-        static_cast<int>(std::min<std::int64_t>(Height(selectionRect), selectionBitmap.Height()));
-    DrawingContext image(currentImage);
-    DrawingContext selection(&selectionBitmap);
-    if (opaqueSelection) {
-        StretchBlt(image, left, top, width, height, selection, 0, 0, width, height);
-    } else {
-        // Magenta in the selection is see-through: the mask says which pixels are copied.
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                maskBitmap.At(x, y) =
-                    selectionBitmap.At(x, y) == kTransparentMagenta ? kBlack : kWhite;
-            }
-        }
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                if (maskBitmap.At(x, y) == kWhite) {
-                    image.SetPixel(left + x, top + y, selectionBitmap.At(x, y));
-                }
-            }
-        }
+bool CEditPanel::SetTool(ToolKind tool) {
+    const int number = static_cast<int>(tool);
+    if (number < static_cast<int>(ToolKind::None) ||
+        number > static_cast<int>(ToolKind::Magnifier)) {
+        return false;
+    }
+    options_.currentTool = tool;
+    if (selection_.hasFloatingSelection) {
+        // The selection is merged where it lies; only the flag goes.
+        selection_.hasFloatingSelection = false;
+        CommitFloatingSelection();
     }
     InvalidateViews();
+    return true;
 }
 
-void CEditPanel::OnPreviewCheckBox() {
-    host_.ExchangeControlData(true);
-    InvalidateViews();
+bool CEditPanel::SetFillStyle(int style) {
+    if (!IsOneOf(style, {kOutlineOnly, kFilledWithOtherColour, kFilledWithDrawingColour})) {
+        return false;
+    }
+    options_.fillStyle = style;
+    return true;
 }
 
-Size CEditPanel::CurrentImageSize() const {
-    return currentImage != nullptr ? currentImage->GetBitmapDimension() : Size{};
+bool CEditPanel::SetLineWidth(int width) {
+    if (!IsOneOf(width, {1, 3, 5, 7})) {
+        return false;
+    }
+    options_.lineWidth = width;
+    return true;
+}
+
+bool CEditPanel::SetSpraySize(int size) {
+    if (!IsOneOf(size, {5, 10, 15})) {
+        return false;
+    }
+    options_.spraySize = size;
+    return true;
+}
+
+bool CEditPanel::SetEraserSize(int size) {
+    if (!IsOneOf(size, {2, 4, 6, 10})) {
+        return false;
+    }
+    options_.eraserSize = size;
+    return true;
+}
+
+void CEditPanel::SetDragPoints(Point anchor, Point current) {
+    gesture_.anchorPoint = anchor;
+    gesture_.currentPoint = current;
 }
 
 void CEditPanel::InvalidateViews() {

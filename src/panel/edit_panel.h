@@ -1,121 +1,205 @@
 #pragma once
 
-#include "catalogue/catalogue.h"
 #include "image/cximage_gif.h"
+#include "panel/canvas_mapping.h"
+#include "panel/canvas_overlay.h"
+#include "panel/control_data.h"
 #include "panel/output_result.h"
 #include "panel/panel_host.h"
-#include "panel/panel_types.h"
-#include "raster/colour.h"
+#include "panel/panel_state.h"
 #include "raster/device_bitmap.h"
 #include "raster/drawing_context.h"
-#include "raster/geometry.h"
 
 #include <string>
 
 namespace pattik {
 
-// The editing panel: it owns the item's three pictures, the pictures drawn under them,
-// the floating selection, the current tool with its options and the two colours. Every
-// handler is called by the window exactly as tests call it, through a PanelHost.
+// The bitmaps an item's pictures are drawn over: the checkerboard, the mannequin, the DP
+// guide and the hair guide. An empty bitmap gives a layer that draws nothing.
+struct ItemArtwork {
+    DeviceBitmap background;
+    DeviceBitmap mannequin;
+    DeviceBitmap dpGuide;
+    DeviceBitmap hairGuide;
+};
+
+// The pictures made from that artwork, each with its colour key.
+struct ItemPictures {
+    CxImageGif backgroundPicture;
+    CxImageGif mannequinPicture;
+    CxImageGif dpGuidePicture;
+    CxImageGif hairGuidePicture;
+};
+
+enum class MixerChannel { Red, Green, Blue };
+
+// The editing panel: it owns the item's three pictures, the pictures drawn under them, the
+// floating selection, the current tool with its options and the two colours. Its state is
+// read through const accessors and changed only through the operations below, which keep
+// the rules that tie it together: the current picture is the view mode's; the scroll
+// offset stays inside the wear picture for the zoom; the selection rectangle is normalised
+// and every copy is bounded by the bitmaps; an option holds only a value the palette offers.
 //
-// The body is split by topic: edit_panel.cpp (creation, view modes, options, commit),
-// edit_panel_item.cpp (item changes and new documents), edit_panel_paint.cpp (the paint
-// routine), edit_panel_output.cpp (the saved files).
+// The body is split by topic: edit_panel.cpp (creation, view modes, tool options),
+// edit_panel_selection.cpp, edit_panel_undo.cpp, edit_panel_controls.cpp (colours and the
+// RGB mixer), edit_panel_item.cpp (item changes, new documents), edit_panel_paint.cpp and
+// edit_panel_output.cpp (the saved files).
 class CEditPanel {
   public:
     explicit CEditPanel(PanelHost& host);
     CEditPanel(const CEditPanel&) = delete;
     CEditPanel& operator=(const CEditPanel&) = delete;
 
-    // Creation: loads the strip (-1 if it cannot be had), creates every bitmap with its
-    // size as dimension, the background picture and the female mannequin, and fills the
-    // three pictures and the undo copy with magenta. Returns 0.
+    // --- Creation ---
+    // Loads the strip (-1 if it cannot be had), creates every bitmap with its size as its
+    // dimension, the background picture and the female mannequin, and fills the three
+    // pictures and the undo copy with magenta. Returns 0.
     int OnCreate();
-    // Once all bars exist: the Wear view, and the fields pushed to the controls.
+    // Once all bars exist: the Wear view, the trackbars' range, the fields pushed out.
     void SetUpAfterBarsExist();
 
-    // The three view-mode buttons.
+    // --- State, read-only ---
+    const ToolOptions& Options() const { return options_; }
+    const DrawingColours& Colours() const { return colours_; }
+    const Gesture& Drag() const { return gesture_; }
+    const FloatingSelection& Selection() const { return selection_; }
+    const ViewState& View() const { return view_; }
+    const ItemChoice& Item() const { return item_; }
+    const ControlData& Controls() const { return controls_; }
+    const UndoState& UndoInfo() const { return undo_; }
+    const ItemPictures& Pictures() const { return pictures_; }
+
+    const DeviceBitmap& Image(ViewMode mode) const;
+    const DeviceBitmap& CurrentImage() const { return Image(view_.viewMode); }
+    Size CurrentImageSize() const { return CurrentImage().GetBitmapDimension(); }
+    const DeviceBitmap& SelectionBitmap() const { return selectionBitmap; }
+    const DeviceBitmap& UndoBitmap() const { return undoBitmap; }
+    const DeviceBitmap& StripBitmap() const { return stripBitmap; }
+    // Where the canvas shows the current picture, for painting and pointer input alike.
+    CanvasMapping Mapping() const;
+
+    // --- Drawing into the pictures ---
+    // A drawing context on one of the item's pictures; its size is fixed, its pixels are
+    // the user's.
+    DrawingContext ImageContext(ViewMode mode);
+    DrawingContext CurrentImageContext() { return ImageContext(view_.viewMode); }
+
+    // --- View modes ---
+    // Pushes the mode's button, commits a floating selection, shows the mode's picture and
+    // repaints the whole panel.
+    void SelectViewMode(ViewMode mode);
     void OnWearButton() { SelectViewMode(ViewMode::Wear); }
     void OnDpButton() { SelectViewMode(ViewMode::Dp); }
     void OnHairButton() { SelectViewMode(ViewMode::Hair); }
+    // Only the canvas zooms 2, 4, 6 and 10 are taken; false, changing nothing, otherwise.
+    bool SetZoom(float z);
+    // The Wear view's offset, clamped to keep a whole canvas of the wear picture in view.
+    void SetScrollOffset(Point offset);
 
-    // Called by the tool palette.
-    void SetTool(ToolKind tool);
-    void SetFillStyle(int style) { fillStyle = style; }
-    void SetLineWidth(int width) { lineWidth = width; }
-    void SetSpraySize(int size) { spraySize = size; }
-    void SetEraserSize(int size) { eraserSize = size; }
-    void SetOpaqueSelection(bool opaque) { opaqueSelection = opaque; }
-    void SetZoom(float z);
-    // Keeps the scroll offset inside the current picture at the current zoom.
-    void ClampScrollOffset();
+    // --- Tool and options, as the palette offers them; false, changing nothing, for
+    // anything else ---
+    // Commits a floating selection into the current picture; its rectangle stays.
+    bool SetTool(ToolKind tool);
+    bool SetFillStyle(int style); // 1, 0 or -1
+    bool SetLineWidth(int width); // 1, 3, 5 or 7
+    bool SetSpraySize(int size);  // 5, 10 or 15
+    bool SetEraserSize(int size); // 2, 4, 6 or 10
+    void SetOpaqueSelection(bool opaque) { options_.opaqueSelection = opaque; }
 
-    // Merges the floating selection into the current picture at selectionRect; the caller
-    // clears hasFloatingSelection and selectionRect.
-    void CommitFloatingSelection();
-    // The two preview check boxes.
+    // --- Colours ---
+    // False for a value with anything in its top byte.
+    bool SetPrimaryColour(COLORREF colour);
+    bool SetSecondaryColour(COLORREF colour);
+    // Set by every press on the panel: the right button draws and mixes colour 2.
+    void SetUseSecondary(bool useSecondary) { colours_.useSecondary = useSecondary; }
+
+    // --- The RGB mixer and the preview check boxes ---
+    // Moves the control values between the fields and the controls. A read that meets an
+    // edit without an integer says "정수를 입력하십시오.", focuses that edit, keeps the fields
+    // read before it and answers false.
+    bool ExchangeControlData(bool fromControls);
+    // Sets one channel's edit and trackbar fields; false for a value outside 0..255.
+    bool SetMixerChannel(MixerChannel channel, int value);
+    // Sets all three channels' fields to a colour's components.
+    void SetMixerColour(COLORREF colour);
+    // The two preview check boxes, as the boxes' handler reads them.
     void OnPreviewCheckBox();
+    // Ticks or clears the two boxes from the program's side.
+    void SetAvatarDisplay(bool showAvatar, bool avatarInFront);
 
+    // --- Gesture, as the tools' press, drag and release steps move it ---
+    void SetDragPoints(Point anchor, Point current);
+    void SetDragging(bool dragging) { gesture_.isDragging = dragging; }
+    void SetScrollDragOrigin(Point origin) { gesture_.scrollDragOrigin = origin; }
+
+    // --- The floating selection ---
+    // Floats the rectangle between two opposite corners (normalised here, once) and copies
+    // the current picture's pixels inside it into the selection bitmap; the source stays,
+    // for the tool to erase or not. What lies off the picture floats as empty pixels.
+    void LiftSelection(Point corner, Point oppositeCorner);
+    // Moves the floating selection by whole picture pixels; nothing clamps it to the
+    // picture, but it stays within the coordinates a rectangle can hold.
+    void MoveSelectionBy(int dx, int dy);
+    // Merges the floating pixels into the current picture where the rectangle lies: every
+    // pixel when opaque, else all but the magenta ones. Leaves the flag and the rectangle.
+    void CommitFloatingSelection();
+    // Forgets the floating selection: no flag, an empty rectangle, nothing merged.
+    void DropFloatingSelection();
+
+    // --- Undo: one copy for the whole panel ---
+    // Copies the current picture into the undo copy and notes its view mode.
+    void TakeUndoSnapshot();
+    // Swaps the current picture with the undo copy when the copy is of this view mode, so a
+    // second undo redoes; does nothing in another view mode.
+    void Undo();
+
+    // --- The item ---
     // Applies a choice of gender and category (list indices, -1 for none).
     void ChangeItem(int genderIndex, int categoryIndex);
     // The panel's part of a new document: empty pictures, no item.
     void ResetForNewDocument();
+    // Draws the item's pictures over other artwork from now on (the catalogue's is loaded
+    // at creation and by every item change).
+    void ReplaceArtwork(const ItemArtwork& artwork);
 
+    // --- Painting and output ---
+    // The tools' preview over the picture; null for none. The overlay must outlive its use.
+    void SetOverlay(const CanvasOverlay* overlay) { overlay_ = overlay; }
     // Paints the panel into its client area (a bitmap of the client size).
     void Paint(DrawingContext& client);
-
     // The display picture as it is saved and shown: its guide, then a window of the wear
     // picture or the DP picture itself, as the item's catalogue entry says.
-    void DrawDpPicture(DrawingContext& target);
+    void DrawDpPicture(DrawingContext& target) const;
     // Shrinks the wear picture's hair square into the hair picture, dark lines winning.
     void RebuildHairImage();
-
     // Writes the wear, DP and hair files for the chosen path.
     OutputResult ComposeOutput(const std::string& path);
 
     // Repaints the preview and the canvas, without erasing.
     void InvalidateViews();
-    Size CurrentImageSize() const;
-    // The colour the current stroke draws with, and the other one.
-    COLORREF DrawingColour() const { return useSecondary ? secondaryColour : primaryColour; }
-    COLORREF OtherColour() const { return useSecondary ? primaryColour : secondaryColour; }
-    DeviceBitmap& ImageFor(ViewMode mode);
 
-    // --- State, named as the rest of the program knows it ---
-    Point anchorPoint;
-    Point currentPoint;
-    bool isDragging = false;
-    RECT selectionRect{};
-    bool hasFloatingSelection = false;
-    ViewMode viewMode = ViewMode::Wear;
-    Point scrollOffset;
-    Point scrollDragOrigin;
-    int undoViewMode = -1;
-    DeviceBitmap* currentImage = nullptr;
-    COLORREF primaryColour = kBlack;
-    COLORREF secondaryColour = kWhite;
-    bool useSecondary = false;
-    float zoom = 2.0f;
-    int spraySize = 5;
-    int eraserSize = 2;
-    ToolKind currentTool = ToolKind::None;
-    int penStyle = 0;
-    int lineWidth = 1;
-    int fillStyle = 0;
-    bool opaqueSelection = false;
-    ItemCategory category = ItemCategory::None;
-    Gender gender = Gender::None;
-    bool hairEnabled = false;
-    int editB = 0;
-    int editG = 0;
-    int editR = 0;
-    int sliderB = 0;
-    int sliderG = 0;
-    int sliderR = 0;
-    bool showAvatar = true;
-    bool avatarInFront = false;
+  private:
+    DeviceBitmap& MutableImage(ViewMode mode);
+    void ClampScrollOffset();
+    // Paint steps (edit_panel_paint.cpp).
+    void ComposeWear(DrawingContext& composition);
+    void ComposeDp(DrawingContext& composition);
+    void ComposeHair(DrawingContext& composition);
+    void PaintWells(DrawingContext& client);
+    void CopyCompositionToScreen(DrawingContext& client, DrawingContext& composition);
 
-    // --- Bitmaps and pictures ---
+    PanelHost& host_;
+    const CanvasOverlay* overlay_ = nullptr;
+
+    ToolOptions options_;
+    DrawingColours colours_;
+    Gesture gesture_;
+    FloatingSelection selection_;
+    ViewState view_;
+    ItemChoice item_;
+    ControlData controls_;
+    UndoState undo_;
+
     DeviceBitmap wearImage;
     DeviceBitmap dpImage;
     DeviceBitmap hairImage;
@@ -125,31 +209,7 @@ class CEditPanel {
     DeviceBitmap stripBitmap;
     DeviceBitmap selectionBitmap;
     DeviceBitmap undoBitmap;
-    CxImageGif backgroundPicture;
-    CxImageGif mannequinPicture;
-    CxImageGif dpGuidePicture;
-    CxImageGif hairGuidePicture;
-
-  private:
-    void SelectViewMode(ViewMode mode);
-    // Paint steps (edit_panel_paint.cpp).
-    void ComposeWear(DrawingContext& composition);
-    void ComposeDp(DrawingContext& composition);
-    void ComposeHair(DrawingContext& composition);
-    void PaintWells(DrawingContext& client);
-    void PaintOverlay(DrawingContext& composition);
-    void CopyCompositionToScreen(DrawingContext& client, DrawingContext& composition);
-
-    PanelHost& host_;
+    ItemPictures pictures_;
 };
-
-// Gives a picture the colour key of the mannequin and guides: white is not drawn.
-void MakeWhiteTransparent(CxImage& picture);
-// Gives a picture the colour key of the item's pictures: magenta is not drawn.
-void MakeMagentaTransparent(CxImage& picture);
-// Draws one of the item's bitmaps with its empty (magenta) pixels left out, through a
-// picture that lives only for this call; -1 means the bitmap's own width or height.
-void DrawWithoutMagenta(const DeviceBitmap& bitmap, DrawingContext& target, int x, int y,
-                        int cx = -1, int cy = -1, const RECT* clip = nullptr);
 
 } // namespace pattik

@@ -1,4 +1,5 @@
-// Choosing an item and starting a new document.
+// Choosing an item, the artwork under it, and starting a new document.
+#include "image/colour_keys.h"
 #include "panel/edit_panel.h"
 #include "panel/panel_geometry.h"
 #include "raster/bitmap_resources.h"
@@ -7,8 +8,8 @@
 namespace pattik {
 namespace {
 
-// A picture of a bitmap resource with white as its key; a resource that cannot be had
-// leaves the picture empty, so it draws nothing.
+// A picture of an artwork bitmap with white as its key; an empty bitmap leaves the picture
+// empty, so it draws nothing.
 void LoadGuidePicture(CxImage& picture, const DeviceBitmap& bitmap) {
     if (bitmap.IsEmpty()) {
         picture.Destroy();
@@ -28,8 +29,8 @@ void CEditPanel::ChangeItem(int genderIndex, int categoryIndex) {
 
     mannequinBitmap = LoadBitmapResource(BodyMannequinId(newGender));
     DeviceBitmap head = LoadBitmapResource(HeadId(newGender));
-    LoadGuidePicture(mannequinPicture, mannequinBitmap);
-    LoadGuidePicture(hairGuidePicture, head);
+    LoadGuidePicture(pictures_.mannequinPicture, mannequinBitmap);
+    LoadGuidePicture(pictures_.hairGuidePicture, head);
 
     // Choosing an item starts its hair picture from the head, discarding what was drawn.
     DrawingContext hair(&hairImage);
@@ -37,20 +38,33 @@ void CEditPanel::ChangeItem(int genderIndex, int categoryIndex) {
     BitBlt(hair, 0, 0, kHairImageSize.cx, kHairImageSize.cy, headContext, 0, 0);
 
     host_.ShowControl(kHairButton, false);
-    gender = newGender;
-    category = newCategory;
+    item_.gender = newGender;
+    item_.category = newCategory;
 
-    const auto guideId = DpGuideId(category, gender);
-    LoadGuidePicture(dpGuidePicture, guideId ? LoadBitmapResource(*guideId) : DeviceBitmap{});
+    const auto guideId = DpGuideId(newCategory, newGender);
+    LoadGuidePicture(pictures_.dpGuidePicture,
+                     guideId ? LoadBitmapResource(*guideId) : DeviceBitmap{});
 
-    if (HasHairImage(category)) {
+    if (HasHairImage(newCategory)) {
         // Switching between items with hair keeps the view, Hair view included.
         host_.ShowControl(kHairButton, true);
-        hairEnabled = true;
+        item_.hairEnabled = true;
     } else {
-        hairEnabled = false;
+        item_.hairEnabled = false;
         OnWearButton();
     }
+    host_.InvalidateAll(false);
+}
+
+void CEditPanel::ReplaceArtwork(const ItemArtwork& artwork) {
+    if (artwork.background.IsEmpty()) {
+        pictures_.backgroundPicture.Destroy();
+    } else {
+        pictures_.backgroundPicture.LoadFromDeviceBitmap(&artwork.background);
+    }
+    LoadGuidePicture(pictures_.mannequinPicture, artwork.mannequin);
+    LoadGuidePicture(pictures_.dpGuidePicture, artwork.dpGuide);
+    LoadGuidePicture(pictures_.hairGuidePicture, artwork.hairGuide);
     host_.InvalidateAll(false);
 }
 
@@ -60,8 +74,8 @@ void CEditPanel::ResetForNewDocument() {
     hairImage.Fill(kTransparentMagenta);
     DrawingContext selection(&selectionBitmap);
     selection.FillRect(RECT{0, 0, kHairImageSize.cx, kHairImageSize.cy}, kTransparentMagenta);
-    category = ItemCategory::None;
-    gender = Gender::None;
+    item_.category = ItemCategory::None;
+    item_.gender = Gender::None;
     host_.Invalidate(PanelGeometry::Preview(kWearSize), false);
     host_.Invalidate(PanelGeometry::Canvas(kWearSize), false);
 }

@@ -1,4 +1,5 @@
 // The saved files: the wear picture, the display picture over its guide and the hair picture.
+#include "image/colour_keys.h"
 #include "image/output_names.h"
 #include "image/write_gif.h"
 #include "panel/edit_panel.h"
@@ -36,7 +37,7 @@ OutputResult CEditPanel::ComposeOutput(const std::string& path) {
     DrawDpPicture(dpContext);
     WriteFile(names.dp, dpFile, result);
 
-    if (hairEnabled) {
+    if (item_.hairEnabled) {
         // The hair picture is always the reduced hair square of the wear picture, as the Hair
         // view shows it; whatever was drawn into it by hand gives way.
         RebuildHairImage();

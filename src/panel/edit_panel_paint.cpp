@@ -1,5 +1,6 @@
 // The paint routine: strip, canvas frame, colour wells, and one composition of the current
 // view that is copied twice, 1:1 into the preview and enlarged into the canvas.
+#include "image/colour_keys.h"
 #include "panel/edit_panel.h"
 #include "panel/panel_geometry.h"
 
@@ -12,37 +13,34 @@ void DrawBackground(const CxImage& background, DrawingContext& composition) {
     background.Draw(&composition, 0, 0, kWearSize.cx, kWearSize.cy);
 }
 
-// The outline and inside of the eraser square are inverted in white, so it shows on any
-// colour and vanishes when drawn twice.
-constexpr Pen kEraserPen{PenStyle::Solid, 1, kWhite};
-constexpr Brush kEraserBrush{BrushStyle::Solid, kWhite};
-// The marquee: black dots leave pixels as they are under XOR, the white gaps invert them.
-constexpr Pen kMarqueePen{PenStyle::Dot, 1, kBlack};
-constexpr Brush kHollowBrush{BrushStyle::Null, kWhite};
+} // namespace
 
-// The floating pixels, clipped to where the selection lies, then the dotted marquee.
-void DrawSelection(DrawingContext& composition, const DeviceBitmap& selection,
-                   const RECT& selectionRect, const RECT& marquee) {
-    DrawWithoutMagenta(selection, composition, selectionRect.left, selectionRect.top, -1, -1,
-                       &selectionRect);
-    composition.SelectPen(kMarqueePen);
-    composition.SelectBrush(kHollowBrush);
-    composition.SetBkMode(BackgroundMode::Opaque);
-    composition.SetBkColor(kWhite);
-    composition.SetROP2(RasterOp::XorPen);
-    composition.Rectangle(marquee.left, marquee.top, marquee.right, marquee.bottom);
-    composition.SetROP2(RasterOp::CopyPen);
+void CEditPanel::DrawDpPicture(DrawingContext& target) const {
+    pictures_.dpGuidePicture.Draw(&target, 0, 0);
+    const DpFileSource source = DpFileSourceFor(item_.category, item_.gender);
+    if (source.fromWear) {
+        DrawWithoutMagenta(wearImage, target, source.x, source.y, source.width, source.height);
+    } else {
+        DrawWithoutMagenta(dpImage, target, 0, 0);
+    }
 }
 
-} // namespace
+void CEditPanel::RebuildHairImage() {
+    // A fresh context shrinks in BLACKONWHITE, so thin dark strands survive the reduction.
+    DrawingContext hair(&hairImage);
+    const DrawingContext wear(&wearImage);
+    const Point square = HairSquareOrigin(item_.gender);
+    StretchBlt(hair, 0, 0, kHairImageSize.cx, kHairImageSize.cy, wear, square.x, square.y,
+               kHairSquareSide, kHairSquareSide);
+}
 
 void CEditPanel::Paint(DrawingContext& client) {
     // Until an item is chosen the panel shows nothing but its controls.
-    if (gender == Gender::None || category == ItemCategory::None) {
+    if (!item_.IsChosen()) {
         return;
     }
     // Without its scratch bitmaps the panel was never created: nothing to compose into.
-    if (compositionBitmap.IsEmpty() || stripBitmap.IsEmpty() || currentImage == nullptr) {
+    if (compositionBitmap.IsEmpty() || stripBitmap.IsEmpty()) {
         return;
     }
     DrawingContext composition(&compositionBitmap);
@@ -53,7 +51,7 @@ void CEditPanel::Paint(DrawingContext& client) {
            static_cast<int>(Height(stripArea)), strip, 0, 0);
     client.FrameRect(PanelGeometry::CanvasFrame(CurrentImageSize()), kBlack);
 
-    switch (viewMode) {
+    switch (view_.viewMode) {
     case ViewMode::Wear:
         ComposeWear(composition);
         break;
@@ -65,33 +63,33 @@ void CEditPanel::Paint(DrawingContext& client) {
         break;
     }
     PaintWells(client);
-    // The eraser shows its square even while no button is held.
-    if (isDragging || currentTool == ToolKind::Eraser || hasFloatingSelection) {
-        PaintOverlay(composition);
+    if (overlay_ != nullptr) {
+        overlay_->DrawOverlay(*this, composition);
     }
     CopyCompositionToScreen(client, composition);
 }
 
 void CEditPanel::ComposeWear(DrawingContext& composition) {
-    DrawBackground(backgroundPicture, composition);
-    if (showAvatar && !avatarInFront) {
-        mannequinPicture.Draw(&composition, 0, 0);
+    DrawBackground(pictures_.backgroundPicture, composition);
+    const bool showAvatar = controls_.showAvatar;
+    if (showAvatar && !controls_.avatarInFront) {
+        pictures_.mannequinPicture.Draw(&composition, 0, 0);
     }
     DrawWithoutMagenta(wearImage, composition, 0, 0);
-    if (showAvatar && avatarInFront) {
-        mannequinPicture.Draw(&composition, 0, 0);
+    if (showAvatar && controls_.avatarInFront) {
+        pictures_.mannequinPicture.Draw(&composition, 0, 0);
     }
 }
 
 void CEditPanel::ComposeDp(DrawingContext& composition) {
-    DrawBackground(backgroundPicture, composition);
+    DrawBackground(pictures_.backgroundPicture, composition);
     // Drawn as the DP file is, so the user sees here exactly what will be saved.
     DrawDpPicture(composition);
 }
 
 void CEditPanel::ComposeHair(DrawingContext& composition) {
-    DrawBackground(backgroundPicture, composition);
-    hairGuidePicture.Draw(&composition, 0, 0);
+    DrawBackground(pictures_.backgroundPicture, composition);
+    pictures_.hairGuidePicture.Draw(&composition, 0, 0);
     // The hair picture is always the shrunk square of the wear picture, rebuilt on every
     // paint, so what the Hair view shows is what the hair file will hold.
     RebuildHairImage();
@@ -100,72 +98,10 @@ void CEditPanel::ComposeHair(DrawingContext& composition) {
 
 void CEditPanel::PaintWells(DrawingContext& client) {
     // Colour 1 goes last so that it overlaps colour 2, as the front of the pair.
-    client.FillRect(PanelGeometry::kSecondaryWell, secondaryColour);
+    client.FillRect(PanelGeometry::kSecondaryWell, colours_.secondaryColour);
     client.FrameRect(PanelGeometry::kSecondaryWellFrame, kBlack);
-    client.FillRect(PanelGeometry::kPrimaryWell, primaryColour);
+    client.FillRect(PanelGeometry::kPrimaryWell, colours_.primaryColour);
     client.FrameRect(PanelGeometry::kPrimaryWellFrame, kBlack);
-}
-
-void CEditPanel::PaintOverlay(DrawingContext& composition) {
-    const bool eraser = currentTool == ToolKind::Eraser;
-    const Pen pen =
-        eraser ? kEraserPen : Pen{static_cast<PenStyle>(penStyle), lineWidth, DrawingColour()};
-    // The rubber band is filled as the released shape will be.
-    Brush brush{BrushStyle::Solid, OtherColour()};
-    if (eraser) {
-        brush = kEraserBrush;
-    } else if (fillStyle == kFilledWithDrawingColour) {
-        brush = Brush{BrushStyle::Solid, DrawingColour()};
-    } else if (fillStyle == kOutlineOnly) {
-        brush.style = BrushStyle::Null;
-    }
-    const Pen previousPen = composition.SelectPen(pen);
-    const Brush previousBrush = composition.SelectBrush(brush);
-
-    const Point from = anchorPoint;
-    const Point to = currentPoint;
-    switch (currentTool) {
-    case ToolKind::Rectangle:
-        composition.Rectangle(from.x, from.y, to.x, to.y);
-        break;
-    case ToolKind::Ellipse:
-        composition.Ellipse(from.x, from.y, to.x, to.y);
-        break;
-    case ToolKind::Pencil:
-        // A thin pencil shows the very pixel a click would set, even while hovering.
-        if (lineWidth == 1) {
-            composition.SetPixel(from.x, from.y, DrawingColour());
-            break;
-        }
-        [[fallthrough]];
-    case ToolKind::Line:
-        composition.MoveTo(from.x, from.y);
-        composition.LineTo(to.x, to.y);
-        break;
-    case ToolKind::Eraser: {
-        const int half = eraserSize / 2;
-        composition.SetROP2(RasterOp::XorPen);
-        composition.Rectangle(from.x - half, from.y - half, from.x + half, from.y + half);
-        composition.SetROP2(RasterOp::CopyPen);
-        break;
-    }
-    case ToolKind::Selection: {
-        // A floating selection is framed where it lies; a selection being dragged out is
-        // framed between the drag points.
-        const RECT marquee =
-            hasFloatingSelection ? selectionRect : RECT{from.x, from.y, to.x, to.y};
-        DrawSelection(composition, selectionBitmap, selectionRect, marquee);
-        break;
-    }
-    case ToolKind::FloodFill:
-    case ToolKind::ColourPicker:
-    case ToolKind::Airbrush:
-    case ToolKind::Magnifier:
-    case ToolKind::None:
-        break;
-    }
-    composition.SelectPen(previousPen);
-    composition.SelectBrush(previousBrush);
 }
 
 void CEditPanel::CopyCompositionToScreen(DrawingContext& client, DrawingContext& composition) {
@@ -173,20 +109,14 @@ void CEditPanel::CopyCompositionToScreen(DrawingContext& client, DrawingContext&
     const Point preview = PanelGeometry::kPreviewOrigin;
     BitBlt(client, preview.x, preview.y, size.cx, size.cy, composition, 0, 0);
 
-    const RECT canvas = PanelGeometry::Canvas(size);
-    const int canvasWidth = static_cast<int>(Width(canvas));
-    const int canvasHeight = static_cast<int>(Height(canvas));
-    // Dp and Hair canvases always show the whole picture at twice its size: only Wear zooms.
-    int sourceWidth = size.cx;
-    int sourceHeight = size.cy;
-    if (viewMode == ViewMode::Wear) {
-        // At zoom z one picture pixel covers about z canvas pixels; the source size is
-        // truncated, so at zoom 6 the 41 rows shown stretch over all 250 canvas rows.
-        sourceWidth = static_cast<int>(static_cast<double>(canvasWidth) / zoom);
-        sourceHeight = static_cast<int>(static_cast<double>(canvasHeight) / zoom);
-    }
-    StretchBlt(client, canvas.left, canvas.top, canvasWidth, canvasHeight, composition,
-               scrollOffset.x, scrollOffset.y, sourceWidth, sourceHeight);
+    // At zoom z one picture pixel covers about z canvas pixels; the source size is
+    // truncated, so at zoom 6 the 41 rows shown stretch over all 250 canvas rows.
+    const CanvasMapping mapping = Mapping();
+    const RECT canvas = mapping.Canvas();
+    const RECT source = mapping.SourceArea();
+    StretchBlt(client, canvas.left, canvas.top, static_cast<int>(Width(canvas)),
+               static_cast<int>(Height(canvas)), composition, source.left, source.top,
+               static_cast<int>(Width(source)), static_cast<int>(Height(source)));
 }
 
 } // namespace pattik

@@ -48,4 +48,7 @@ inline constexpr std::string_view kTopDpWarning = "상의는 DP수정을 할 수
 inline constexpr std::string_view kSetOutfitDpWarning = "셋트복은 DP수정을 할 수 없습니다.";
 inline constexpr std::string_view kTotalCoordinationDpWarning = "테마복은 DP수정을 할 수 없습니다.";
 
+// An RGB edit that holds no number when the panel reads its controls.
+inline constexpr std::string_view kEnterIntegerText = "정수를 입력하십시오.";
+
 } // namespace pattik

@@ -124,6 +124,7 @@ class OutputTest : public ::testing::Test {
         panel.ChangeItem(static_cast<int>(gender), static_cast<int>(category));
     }
     std::string In(const std::string& name) const { return (folder / name).string(); }
+    DeviceBitmap& Pixels(ViewMode mode) { return *panel.ImageContext(mode).Bitmap(); }
 
     testing::TemporaryFolder temporary;
     const fs::path folder = temporary.Path();
@@ -167,11 +168,11 @@ TEST_F(OutputTest, WearFileStoresMagentaAtZeroAndBlackAtTheLastEntry) {
     Choose(Gender::Male, ItemCategory::Shoes);
     const std::vector<Point> blacks{{0, 0}, {74, 124}, {30, 60}};
     for (const Point p : blacks) {
-        panel.wearImage.At(p.x, p.y) = kBlack;
+        Pixels(ViewMode::Wear).At(p.x, p.y) = kBlack;
     }
     panel.ComposeOutput(In("item.gif"));
     EXPECT_TRUE(FileShows(In("item.gif"), kWearImageSize,
-                          [&](int x, int y) { return panel.wearImage.At(x, y); }));
+                          [&](int x, int y) { return panel.Image(ViewMode::Wear).At(x, y); }));
     const DecodedGif gif = DecodeGifFile(In("item.gif"));
     for (const Point p : blacks) {
         EXPECT_EQ(IndexAt(gif, p.x, p.y), kBlackEntry);
@@ -198,29 +199,29 @@ class OutputDpFile : public OutputTest, public ::testing::WithParamInterface<DpC
 TEST_P(OutputDpFile, ItemOverGuideOnMagenta) {
     const DpCase& c = GetParam();
     Choose(c.gender, c.category);
-    PaintPattern(panel.wearImage);
+    PaintPattern(Pixels(ViewMode::Wear));
     if (c.paintDp) {
-        PaintPattern(panel.dpImage, kWearImageSize.cy);
+        PaintPattern(Pixels(ViewMode::Dp), kWearImageSize.cy);
     }
     const OutputResult result = panel.ComposeOutput(In("item.gif"));
     EXPECT_EQ(result.written.size(), HasHairImage(c.category) ? 3u : 2u);
 
     const auto item = [&](int x, int y) {
         if (!c.fromWear) {
-            return panel.dpImage.At(x, y);
+            return panel.Image(ViewMode::Dp).At(x, y);
         }
         const int column = (x - c.left) * kWearImageSize.cx / c.width;
         const int row = y - c.top;
         return column < kWearImageSize.cx && row < kWearImageSize.cy
-                   ? panel.wearImage.At(column, row)
+                   ? panel.Image(ViewMode::Wear).At(column, row)
                    : kMagenta;
     };
     EXPECT_TRUE(FileShows(In("itemDP.gif"), kDpImageSize, [&](int x, int y) {
         const COLORREF colour = item(x, y);
-        return colour != kMagenta ? colour : GuideColour(panel.dpGuidePicture, x, y);
+        return colour != kMagenta ? colour : GuideColour(panel.Pictures().dpGuidePicture, x, y);
     }));
     EXPECT_TRUE(FileShows(In("item.gif"), kWearImageSize,
-                          [&](int x, int y) { return panel.wearImage.At(x, y); }));
+                          [&](int x, int y) { return panel.Image(ViewMode::Wear).At(x, y); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -268,8 +269,8 @@ COLORREF ReducedHairPixel(const DeviceBitmap& wear, Point square, int x, int y) 
 TEST_P(OutputHairFile, HairPictureRebuiltFromTheWearSquare) {
     const HairCase& c = GetParam();
     Choose(c.gender, c.category);
-    PaintPattern(panel.wearImage);
-    panel.hairImage.Fill(kBlack); // drawn by hand in the Hair view: replaced on save
+    PaintPattern(Pixels(ViewMode::Wear));
+    Pixels(ViewMode::Hair).Fill(kBlack); // drawn by hand in the Hair view: replaced on save
     host.modified = true;
     host.ClearRecords();
 
@@ -278,12 +279,13 @@ TEST_P(OutputHairFile, HairPictureRebuiltFromTheWearSquare) {
               (std::vector<std::string>{In("item.gif"), In("itemDP.gif"), In("itemRp.gif")}));
     for (int y = 0; y < kHairImageSize.cy; ++y) {
         for (int x = 0; x < kHairImageSize.cx; ++x) {
-            ASSERT_EQ(panel.hairImage.At(x, y), ReducedHairPixel(panel.wearImage, c.square, x, y))
+            ASSERT_EQ(panel.Image(ViewMode::Hair).At(x, y),
+                      ReducedHairPixel(panel.Image(ViewMode::Wear), c.square, x, y))
                 << "at (" << x << ", " << y << ")";
         }
     }
     EXPECT_TRUE(FileShows(In("itemRp.gif"), kHairImageSize,
-                          [&](int x, int y) { return panel.hairImage.At(x, y); }));
+                          [&](int x, int y) { return panel.Image(ViewMode::Hair).At(x, y); }));
     EXPECT_TRUE(host.invalidations.empty());
     EXPECT_TRUE(host.modified);
 }

@@ -3,9 +3,10 @@
 #include "panel/edit_panel.h"
 #include "panel/null_panel_host.h"
 #include "png_writer.h"
+#include "tools/previews.h"
 
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -57,17 +58,22 @@ struct Options {
     bool demo = false;
 };
 
-// Comma-separated integers, exactly count of them.
+// Comma-separated integers, exactly count of them, each wholly a number that fits an int.
 std::optional<std::vector<int>> ParseInts(std::string_view text, std::size_t count) {
     std::vector<int> values;
-    std::string rest(text);
-    while (!rest.empty()) {
-        char* end = nullptr;
-        values.push_back(static_cast<int>(std::strtol(rest.c_str(), &end, 10)));
-        if (end == rest.c_str() || (*end != ',' && *end != '\0')) {
+    const char* at = text.data();
+    const char* const end = text.data() + text.size();
+    for (;;) {
+        int value = 0;
+        const auto [stop, error] = std::from_chars(at, end, value);
+        if (error != std::errc{} || (stop != end && *stop != ',')) {
             return std::nullopt;
         }
-        rest = *end == ',' ? std::string(end + 1) : std::string();
+        values.push_back(value);
+        if (stop == end) {
+            break;
+        }
+        at = stop + 1;
     }
     if (values.size() != count) {
         return std::nullopt;
@@ -110,12 +116,8 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
             } else {
                 return std::nullopt;
             }
-        } else if (arg == "--zoom") {
-            const auto value = next();
-            if (!value) {
-                return std::nullopt;
-            }
-            options.zoom = std::strtof(std::string(*value).c_str(), nullptr);
+        } else if (arg == "--zoom" && (v = ints(1))) {
+            options.zoom = static_cast<float>((*v)[0]);
         } else if (arg == "--gender" && (v = ints(1))) {
             options.gender = (*v)[0];
         } else if (arg == "--category" && (v = ints(1))) {
@@ -155,7 +157,7 @@ void PaintDemo(CEditPanel& panel) {
     constexpr COLORREF kStripe = RGB(250, 250, 250);
     constexpr COLORREF kHair = RGB(120, 70, 30);
     constexpr COLORREF kShoe = RGB(200, 40, 40);
-    DrawingContext wear(&panel.wearImage);
+    DrawingContext wear = panel.ImageContext(ViewMode::Wear);
     wear.FillRect(RECT{24, 38, 52, 72}, kShirt);
     for (int y = 42; y < 72; y += 6) {
         wear.FillRect(RECT{24, y, 52, y + 2}, kStripe);
@@ -163,19 +165,19 @@ void PaintDemo(CEditPanel& panel) {
     wear.SelectPen(Pen{PenStyle::Solid, 1, kHair});
     wear.SelectBrush(Brush{BrushStyle::Solid, kHair});
     wear.Ellipse(24, 8, 52, 26);
-    DrawingContext dp(&panel.dpImage);
+    DrawingContext dp = panel.ImageContext(ViewMode::Dp);
     dp.SelectPen(Pen{PenStyle::Solid, 3, kBlack});
     dp.SelectBrush(Brush{BrushStyle::Solid, kShoe});
     dp.Ellipse(15, 40, 60, 62);
 }
 
-void Apply(const Options& options, CEditPanel& panel) {
+// False, naming what was refused, when an option's value is not one the editor offers.
+bool Apply(const Options& options, CEditPanel& panel) {
     panel.ChangeItem(options.gender, options.category);
     if (options.demo) {
         PaintDemo(panel);
     }
-    panel.showAvatar = !options.noAvatar;
-    panel.avatarInFront = options.avatarFront;
+    panel.SetAvatarDisplay(!options.noAvatar, options.avatarFront);
     switch (options.view) {
     case ViewMode::Wear:
         panel.OnWearButton();
@@ -188,41 +190,47 @@ void Apply(const Options& options, CEditPanel& panel) {
         break;
     }
     // As the palette would have left them once it exists.
-    panel.SetTool(static_cast<ToolKind>(options.tool.value_or(static_cast<int>(ToolKind::Pencil))));
-    panel.SetLineWidth(options.width.value_or(1));
-    panel.SetFillStyle(options.fill.value_or(kOutlineOnly));
-    if (options.eraser) {
-        panel.SetEraserSize(*options.eraser);
+    const auto refuse = [](const char* what) {
+        std::fprintf(stderr, "pattik_render_panel: %s is not one the editor offers\n", what);
+        return false;
+    };
+    if (!panel.SetTool(
+            static_cast<ToolKind>(options.tool.value_or(static_cast<int>(ToolKind::Pencil))))) {
+        return refuse("--tool");
     }
-    if (options.zoom) {
-        panel.SetZoom(*options.zoom);
+    if (!panel.SetLineWidth(options.width.value_or(1))) {
+        return refuse("--width");
+    }
+    if (!panel.SetFillStyle(options.fill.value_or(kOutlineOnly))) {
+        return refuse("--fill");
+    }
+    if (options.eraser && !panel.SetEraserSize(*options.eraser)) {
+        return refuse("--eraser");
+    }
+    if (options.zoom && !panel.SetZoom(*options.zoom)) {
+        return refuse("--zoom");
     }
     if (options.scroll) {
-        panel.scrollOffset = *options.scroll;
-        panel.ClampScrollOffset();
+        panel.SetScrollOffset(*options.scroll);
     }
-    panel.useSecondary = options.right;
+    panel.SetUseSecondary(options.right);
     if (options.hover) {
         // Hovering over the canvas counts as a drag, so the tool previews under the pointer.
-        panel.isDragging = true;
-        panel.anchorPoint = panel.currentPoint = *options.hover;
+        panel.SetDragging(true);
+        panel.SetDragPoints(*options.hover, *options.hover);
     }
     if (options.drag) {
-        panel.isDragging = true;
-        panel.anchorPoint = Point{options.drag->left, options.drag->top};
-        panel.currentPoint = Point{options.drag->right, options.drag->bottom};
+        panel.SetDragging(true);
+        panel.SetDragPoints(Point{options.drag->left, options.drag->top},
+                            Point{options.drag->right, options.drag->bottom});
     }
     if (options.floating) {
-        // Lifted as the selection tool lifts it: the pixels move to the selection bitmap.
+        // Lifted and cut as the selection tool does it.
         const RECT& rect = *options.floating;
-        DrawingContext selection(&panel.selectionBitmap);
-        selection.FillRect(panel.selectionBitmap.Bounds(), kTransparentMagenta);
-        const DrawingContext image(panel.currentImage);
-        BitBlt(selection, 0, 0, static_cast<int>(Width(rect)), static_cast<int>(Height(rect)),
-               image, rect.left, rect.top);
-        panel.selectionRect = rect;
-        panel.hasFloatingSelection = true;
+        panel.LiftSelection(Point{rect.left, rect.top}, Point{rect.right, rect.bottom});
+        panel.CurrentImageContext().FillRect(panel.Selection().selectionRect, kTransparentMagenta);
     }
+    return true;
 }
 
 } // namespace
@@ -242,7 +250,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     panel.SetUpAfterBarsExist();
-    render::Apply(*options, panel);
+    const ToolPreviews previews;
+    panel.SetOverlay(&previews);
+    if (!render::Apply(*options, panel)) {
+        return 2;
+    }
 
     DeviceBitmap client(render::kClientSize.cx, render::kClientSize.cy);
     client.Fill(render::kBarColour);

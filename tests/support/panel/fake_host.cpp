@@ -1,6 +1,17 @@
 #include "support/panel/fake_host.h"
 
+#include <charconv>
+
 namespace pattik::testing {
+namespace {
+
+template <typename Key, typename Value>
+Value ValueOr(const std::map<Key, Value>& map, Key key, Value fallback) {
+    const auto found = map.find(key);
+    return found != map.end() ? found->second : fallback;
+}
+
+} // namespace
 
 MessageAnswer FakeHost::ShowMessage(std::string_view text, MessageButtons buttons) {
     messages.emplace_back(text);
@@ -14,21 +25,48 @@ MessageAnswer FakeHost::ShowMessage(std::string_view text, MessageButtons button
 
 std::optional<COLORREF> FakeHost::ChooseColour(COLORREF initial, CustomColours& customColours) {
     colourDialogInitials.push_back(initial);
+    std::optional<CustomColours> edited;
     if (!customColourEdits.empty()) {
-        customColours = customColourEdits.front();
+        edited = customColourEdits.front();
         customColourEdits.pop_front();
     }
-    if (colourAnswers.empty()) {
-        return std::nullopt;
+    std::optional<COLORREF> answer;
+    if (!colourAnswers.empty()) {
+        answer = colourAnswers.front();
+        colourAnswers.pop_front();
     }
-    const auto answer = colourAnswers.front();
-    colourAnswers.pop_front();
+    // The user's edits to the custom colours count only when the dialog is confirmed.
+    if (answer && edited) {
+        customColours = *edited;
+    }
     return answer;
 }
 
-bool FakeHost::ExchangeControlData(bool fromControls) {
-    exchanges.push_back(fromControls);
-    return exchangeSucceeds;
+std::optional<int> FakeHost::ReadEditInteger(int editId) const {
+    const std::string text = ValueOr(editTexts, editId, std::string("0"));
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc{} || stop != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+void FakeHost::WriteEditInteger(int editId, int value) {
+    editTexts[editId] = std::to_string(value);
+}
+
+int FakeHost::ReadTrackbarPosition(int trackbarId) const {
+    return ValueOr(trackbarPositions, trackbarId, 0);
+}
+
+bool FakeHost::ReadCheckBox(int checkBoxId) const {
+    return ValueOr(checkBoxes, checkBoxId, false);
+}
+
+int FakeHost::GetSelection(ItemBox box) const {
+    return ValueOr(itemSelections, box, -1);
 }
 
 } // namespace pattik::testing

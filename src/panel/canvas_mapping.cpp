@@ -1,0 +1,61 @@
+#include "panel/canvas_mapping.h"
+
+#include "panel/panel_geometry.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace pattik {
+namespace {
+
+int TruncateToInt(double value) {
+    return static_cast<int>(std::clamp(std::trunc(value), double{INT32_MIN}, double{INT32_MAX}));
+}
+
+// The first destination cell of a source cell when `source` cells are stretched over
+// `destination` ones: cell j shows source floor(j * source / destination), so source i
+// starts at ceil(i * destination / source).
+std::int64_t FirstCell(std::int64_t i, std::int64_t source, std::int64_t destination) {
+    return (i * destination + source - 1) / source;
+}
+
+} // namespace
+
+CanvasMapping::CanvasMapping(float scale, Point offset, Size picture)
+    : scale_(scale), offset_(offset), picture_(picture) {}
+
+Point CanvasMapping::ClientToImage(Point client) const {
+    const Point origin = PanelGeometry::kCanvasOrigin;
+    return Point{
+        TruncateToInt((static_cast<double>(client.x) - origin.x) / scale_ + offset_.x),
+        TruncateToInt((static_cast<double>(client.y) - origin.y) / scale_ + offset_.y),
+    };
+}
+
+RECT CanvasMapping::Canvas() const {
+    return PanelGeometry::Canvas(picture_);
+}
+
+RECT CanvasMapping::SourceArea() const {
+    const RECT canvas = Canvas();
+    const auto width = static_cast<int>(static_cast<double>(Width(canvas)) / scale_);
+    const auto height = static_cast<int>(static_cast<double>(Height(canvas)) / scale_);
+    return ClampedRect(offset_.x, offset_.y, std::int64_t{offset_.x} + width,
+                       std::int64_t{offset_.y} + height);
+}
+
+RECT CanvasMapping::ImageToCanvas(Point pixel) const {
+    const RECT source = SourceArea();
+    if (IsEmpty(source) || !Contains(source, pixel.x, pixel.y)) {
+        return RECT{};
+    }
+    const RECT canvas = Canvas();
+    const std::int64_t column = std::int64_t{pixel.x} - source.left;
+    const std::int64_t row = std::int64_t{pixel.y} - source.top;
+    return ClampedRect(canvas.left + FirstCell(column, Width(source), Width(canvas)),
+                       canvas.top + FirstCell(row, Height(source), Height(canvas)),
+                       canvas.left + FirstCell(column + 1, Width(source), Width(canvas)),
+                       canvas.top + FirstCell(row + 1, Height(source), Height(canvas)));
+}
+
+} // namespace pattik

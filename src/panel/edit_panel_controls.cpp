@@ -1,0 +1,83 @@
+// The two colours, the RGB mixer's fields and the preview check boxes.
+#include "panel/edit_panel.h"
+
+#include "res/string_table.h"
+
+namespace pattik {
+namespace {
+
+// A colour is 0x00BBGGRR; anything in the top byte is no colour of ours.
+constexpr bool IsColour(COLORREF colour) {
+    return (colour & 0xFF000000u) == 0;
+}
+
+constexpr int kChannelMaximum = 255;
+
+} // namespace
+
+bool CEditPanel::SetPrimaryColour(COLORREF colour) {
+    if (!IsColour(colour)) {
+        return false;
+    }
+    colours_.primaryColour = colour;
+    return true;
+}
+
+bool CEditPanel::SetSecondaryColour(COLORREF colour) {
+    if (!IsColour(colour)) {
+        return false;
+    }
+    colours_.secondaryColour = colour;
+    return true;
+}
+
+bool CEditPanel::ExchangeControlData(bool fromControls) {
+    if (!fromControls) {
+        WriteControlData(host_, controls_);
+        return true;
+    }
+    if (const auto refused = ReadControlData(host_, controls_)) {
+        host_.ShowMessage(kEnterIntegerText, MessageButtons::Ok);
+        host_.FocusEdit(*refused);
+        return false;
+    }
+    return true;
+}
+
+bool CEditPanel::SetMixerChannel(MixerChannel channel, int value) {
+    if (value < 0 || value > kChannelMaximum) {
+        return false;
+    }
+    switch (channel) {
+    case MixerChannel::Red:
+        controls_.editR = controls_.sliderR = value;
+        return true;
+    case MixerChannel::Green:
+        controls_.editG = controls_.sliderG = value;
+        return true;
+    case MixerChannel::Blue:
+        controls_.editB = controls_.sliderB = value;
+        return true;
+    }
+    return false;
+}
+
+void CEditPanel::SetMixerColour(COLORREF colour) {
+    SetMixerChannel(MixerChannel::Red, GetRValue(colour));
+    SetMixerChannel(MixerChannel::Green, GetGValue(colour));
+    SetMixerChannel(MixerChannel::Blue, GetBValue(colour));
+}
+
+void CEditPanel::OnPreviewCheckBox() {
+    ExchangeControlData(true);
+    InvalidateViews();
+}
+
+void CEditPanel::SetAvatarDisplay(bool showAvatar, bool avatarInFront) {
+    controls_.showAvatar = showAvatar;
+    controls_.avatarInFront = avatarInFront;
+    ExchangeControlData(false);
+    InvalidateViews();
+}
+
+} // namespace pattik

@@ -1,0 +1,83 @@
+// The floating selection: lifted from the current picture, moved, merged back or dropped.
+// Its rectangle may lie partly or wholly off the picture; every loop is bounded by the
+// 75 x 125 selection and mask bitmaps, whatever the rectangle says.
+#include "panel/edit_panel.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace pattik {
+
+void CEditPanel::LiftSelection(Point corner, Point oppositeCorner) {
+    selection_.selectionRect =
+        NormalizedRect(corner.x, corner.y, oppositeCorner.x, oppositeCorner.y);
+    selection_.hasFloatingSelection = true;
+    const RECT& rect = selection_.selectionRect;
+    // What lies off the picture floats as empty pixels, not as whatever an earlier
+    // selection left in the bitmap.
+    selectionBitmap.Fill(kTransparentMagenta);
+    const auto width =
+        static_cast<int>(std::min<std::int64_t>(Width(rect), selectionBitmap.Width()));
+    const auto height =
+        static_cast<int>(std::min<std::int64_t>(Height(rect), selectionBitmap.Height()));
+    DrawingContext selection(&selectionBitmap);
+    const DrawingContext image(&MutableImage(view_.viewMode));
+    BitBlt(selection, 0, 0, width, height, image, rect.left, rect.top);
+    InvalidateViews();
+}
+
+void CEditPanel::MoveSelectionBy(int dx, int dy) {
+    RECT& rect = selection_.selectionRect;
+    // A move that would carry an edge past what an int holds stops at that limit, keeping
+    // the rectangle's size.
+    const auto limited = [](std::int64_t delta, int low, int high) {
+        return static_cast<int>(std::clamp<std::int64_t>(delta, std::int64_t{INT32_MIN} - low,
+                                                         std::int64_t{INT32_MAX} - high));
+    };
+    dx = limited(dx, rect.left, rect.right);
+    dy = limited(dy, rect.top, rect.bottom);
+    rect = RECT{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
+}
+
+void CEditPanel::CommitFloatingSelection() {
+    const RECT& rect = selection_.selectionRect;
+    const int width = static_cast<int>(
+        std::min<std::int64_t>({Width(rect), selectionBitmap.Width(), maskBitmap.Width()}));
+    const int height = static_cast<int>(
+        std::min<std::int64_t>({Height(rect), selectionBitmap.Height(), maskBitmap.Height()}));
+    DeviceBitmap& image = MutableImage(view_.viewMode);
+    const bool opaque = options_.opaqueSelection;
+    if (!opaque) {
+        // Magenta in the selection is see-through: the mask says which pixels are copied.
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                maskBitmap.At(x, y) =
+                    selectionBitmap.At(x, y) == kTransparentMagenta ? kBlack : kWhite;
+            }
+        }
+    }
+    for (int y = 0; y < height; ++y) {
+        const std::int64_t imageY = std::int64_t{rect.top} + y;
+        if (imageY < 0 || imageY >= image.Height()) {
+            continue;
+        }
+        for (int x = 0; x < width; ++x) {
+            const std::int64_t imageX = std::int64_t{rect.left} + x;
+            if (imageX < 0 || imageX >= image.Width()) {
+                continue;
+            }
+            if (opaque || maskBitmap.At(x, y) == kWhite) {
+                image.At(static_cast<int>(imageX), static_cast<int>(imageY)) =
+                    selectionBitmap.At(x, y);
+            }
+        }
+    }
+    InvalidateViews();
+}
+
+void CEditPanel::DropFloatingSelection() {
+    selection_.hasFloatingSelection = false;
+    selection_.selectionRect = RECT{};
+}
+
+} // namespace pattik

@@ -1,0 +1,31 @@
+// One step of undo for the whole panel, kept as a swap: undoing twice redoes.
+#include "panel/edit_panel.h"
+
+namespace pattik {
+
+void CEditPanel::TakeUndoSnapshot() {
+    undo_.undoViewMode = static_cast<int>(view_.viewMode);
+    const Size size = CurrentImageSize();
+    DrawingContext copy(&undoBitmap);
+    const DrawingContext image(&MutableImage(view_.viewMode));
+    BitBlt(copy, 0, 0, size.cx, size.cy, image, 0, 0);
+}
+
+void CEditPanel::Undo() {
+    if (undo_.undoViewMode != static_cast<int>(view_.viewMode)) {
+        return; // the copy belongs to another picture
+    }
+    // Only the picture's own size is swapped, so the undo copy of a smaller picture never
+    // touches anything outside it.
+    const Size size = CurrentImageSize();
+    DeviceBitmap swap(size.cx, size.cy);
+    DrawingContext swapContext(&swap);
+    DrawingContext image(&MutableImage(view_.viewMode));
+    DrawingContext copy(&undoBitmap);
+    BitBlt(swapContext, 0, 0, size.cx, size.cy, image, 0, 0);
+    BitBlt(image, 0, 0, size.cx, size.cy, copy, 0, 0);
+    BitBlt(copy, 0, 0, size.cx, size.cy, swapContext, 0, 0);
+    host_.InvalidateAll(true);
+}
+
+} // namespace pattik

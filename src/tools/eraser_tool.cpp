@@ -1,0 +1,30 @@
+// The eraser's square, and its preview: the square inverted in white, shown whether or not
+// a button is held, at the last point the pointer was seen.
+#include "tools/previews.h"
+#include "tools/shapes.h"
+
+#include <cstdint>
+
+namespace pattik {
+namespace {
+
+// White under XOR shows on any colour and vanishes when drawn twice.
+constexpr ShapeStyle kEraserOutline{Pen{PenStyle::Solid, 1, kWhite},
+                                    Brush{BrushStyle::Solid, kWhite}};
+
+} // namespace
+
+RECT EraserSquare(Point centre, int side) {
+    const std::int64_t half = side / 2;
+    return ClampedRect(centre.x - half, centre.y - half, centre.x + half, centre.y + half);
+}
+
+void PreviewEraser(const CEditPanel& panel, DrawingContext& composition) {
+    const RECT square = EraserSquare(panel.Drag().anchorPoint, panel.Options().eraserSize);
+    const RasterOp previous = composition.SetROP2(RasterOp::XorPen);
+    DrawRectangleShape(composition, kEraserOutline, Point{square.left, square.top},
+                       Point{square.right, square.bottom});
+    composition.SetROP2(previous);
+}
+
+} // namespace pattik

@@ -1,0 +1,57 @@
+// The two-corner tools: rectangle, ellipse and line. Each previews its shape between the
+// drag's points while a drag (or a hover over the canvas) is in progress.
+#include "tools/previews.h"
+#include "tools/shapes.h"
+
+namespace pattik {
+
+void DrawSegmentShape(DrawingContext& context, const Pen& pen, Point from, Point to) {
+    if (from == to && pen.width <= 1) {
+        context.SetPixel(from.x, from.y, pen.colour);
+        return;
+    }
+    const Pen previous = context.SelectPen(pen);
+    context.MoveTo(from.x, from.y);
+    context.LineTo(to.x, to.y);
+    context.SelectPen(previous);
+}
+
+void DrawRectangleShape(DrawingContext& context, const ShapeStyle& style, Point from, Point to) {
+    const ShapeStyle::Selected selected(context, style);
+    context.Rectangle(from.x, from.y, to.x, to.y);
+}
+
+void DrawEllipseShape(DrawingContext& context, const ShapeStyle& style, Point from, Point to) {
+    const ShapeStyle::Selected selected(context, style);
+    context.Ellipse(from.x, from.y, to.x, to.y);
+}
+
+void PreviewRectangle(const CEditPanel& panel, DrawingContext& composition) {
+    const Gesture& drag = panel.Drag();
+    if (drag.isDragging) {
+        const DrawingColours& colours = panel.Colours();
+        DrawRectangleShape(composition,
+                           FilledShapeStyle(panel.Options(), colours, colours.DrawingColour()),
+                           drag.anchorPoint, drag.currentPoint);
+    }
+}
+
+void PreviewEllipse(const CEditPanel& panel, DrawingContext& composition) {
+    const Gesture& drag = panel.Drag();
+    if (drag.isDragging) {
+        const DrawingColours& colours = panel.Colours();
+        DrawEllipseShape(composition,
+                         FilledShapeStyle(panel.Options(), colours, colours.DrawingColour()),
+                         drag.anchorPoint, drag.currentPoint);
+    }
+}
+
+void PreviewLine(const CEditPanel& panel, DrawingContext& composition) {
+    const Gesture& drag = panel.Drag();
+    if (drag.isDragging) {
+        const Pen pen = StrokeStyle(panel.Options(), panel.Colours().DrawingColour()).pen;
+        DrawSegmentShape(composition, pen, drag.anchorPoint, drag.currentPoint);
+    }
+}
+
+} // namespace pattik

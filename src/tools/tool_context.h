@@ -1,0 +1,53 @@
+#pragma once
+
+#include "panel/edit_panel.h"
+#include "panel/pointer_host.h"
+
+namespace pattik {
+
+// What a tool may see and do, and nothing more: the current picture to draw into, the
+// colours and options, the drag's points, the pointer and the keys, the selection and undo
+// operations, and a repaint of the views. A tool never holds the panel or the window.
+class ToolContext {
+  public:
+    ToolContext(CEditPanel& panel, PointerHost& pointer) : panel_(panel), pointer_(pointer) {}
+
+    // Reading.
+    const ToolOptions& Options() const { return panel_.Options(); }
+    const DrawingColours& Colours() const { return panel_.Colours(); }
+    const Gesture& Drag() const { return panel_.Drag(); }
+    const FloatingSelection& Selection() const { return panel_.Selection(); }
+    Size ImageSize() const { return panel_.CurrentImageSize(); }
+    const DeviceBitmap& Image() const { return panel_.CurrentImage(); }
+
+    // Drawing into the current picture, then showing it.
+    DrawingContext ImageContext() { return panel_.CurrentImageContext(); }
+    void InvalidateViews() { panel_.InvalidateViews(); }
+
+    // The drag.
+    void SetDragPoints(Point anchor, Point current) { panel_.SetDragPoints(anchor, current); }
+    void SetDragging(bool dragging) { panel_.SetDragging(dragging); }
+
+    // The pointer, the polled keys and the timer.
+    void CapturePointer() { pointer_.CapturePointer(); }
+    void ReleasePointer() { pointer_.ReleasePointer(); }
+    bool HasPointerCapture() const { return pointer_.HasPointerCapture(); }
+    bool IsKeyDown(PolledKey key) const { return pointer_.IsKeyDown(key); }
+    void StartTimer(int id, int intervalMs) { pointer_.StartTimer(id, intervalMs); }
+    void StopTimer(int id) { pointer_.StopTimer(id); }
+
+    // The floating selection and undo.
+    void LiftSelection(Point corner, Point oppositeCorner) {
+        panel_.LiftSelection(corner, oppositeCorner);
+    }
+    void MoveSelectionBy(int dx, int dy) { panel_.MoveSelectionBy(dx, dy); }
+    void CommitFloatingSelection() { panel_.CommitFloatingSelection(); }
+    void DropFloatingSelection() { panel_.DropFloatingSelection(); }
+    void TakeUndoSnapshot() { panel_.TakeUndoSnapshot(); }
+
+  private:
+    CEditPanel& panel_;
+    PointerHost& pointer_;
+};
+
+} // namespace pattik
