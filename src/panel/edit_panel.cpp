@@ -20,8 +20,14 @@ constexpr int kCreatedLineWidth = 5;
 // The RGB trackbars run over one colour channel.
 constexpr int kChannelMaximum = 255;
 
-bool IsOneOf(int value, std::initializer_list<int> allowed) {
-    return std::find(allowed.begin(), allowed.end(), value) != allowed.end();
+// The palette offers a few values of each option; a pen a million pixels wide would make
+// every repaint crawl, and a negative one would lose its outline.
+bool StoreIfOffered(int& option, int value, std::initializer_list<int> offered) {
+    if (std::find(offered.begin(), offered.end(), value) == offered.end()) {
+        return false;
+    }
+    option = value;
+    return true;
 }
 
 } // namespace
@@ -150,35 +156,20 @@ bool CEditPanel::SetTool(ToolKind tool) {
 }
 
 bool CEditPanel::SetFillStyle(int style) {
-    if (!IsOneOf(style, {kOutlineOnly, kFilledWithOtherColour, kFilledWithDrawingColour})) {
-        return false;
-    }
-    options_.fillStyle = style;
-    return true;
+    return StoreIfOffered(options_.fillStyle, style,
+                          {kOutlineOnly, kFilledWithOtherColour, kFilledWithDrawingColour});
 }
 
 bool CEditPanel::SetLineWidth(int width) {
-    if (!IsOneOf(width, {1, 3, 5, 7})) {
-        return false;
-    }
-    options_.lineWidth = width;
-    return true;
+    return StoreIfOffered(options_.lineWidth, width, {1, 3, 5, 7});
 }
 
 bool CEditPanel::SetSpraySize(int size) {
-    if (!IsOneOf(size, {5, 10, 15})) {
-        return false;
-    }
-    options_.spraySize = size;
-    return true;
+    return StoreIfOffered(options_.spraySize, size, {5, 10, 15});
 }
 
 bool CEditPanel::SetEraserSize(int size) {
-    if (!IsOneOf(size, {2, 4, 6, 10})) {
-        return false;
-    }
-    options_.eraserSize = size;
-    return true;
+    return StoreIfOffered(options_.eraserSize, size, {2, 4, 6, 10});
 }
 
 void CEditPanel::SetDragPoints(Point anchor, Point current) {

@@ -26,24 +26,27 @@ void DrawEllipseShape(DrawingContext& context, const ShapeStyle& style, Point fr
     context.Ellipse(from.x, from.y, to.x, to.y);
 }
 
-void PreviewRectangle(const CEditPanel& panel, DrawingContext& composition) {
+namespace {
+
+using FilledShape = void (*)(DrawingContext&, const ShapeStyle&, Point, Point);
+
+void PreviewFilledShape(const CEditPanel& panel, DrawingContext& composition, FilledShape draw) {
     const Gesture& drag = panel.Drag();
     if (drag.isDragging) {
         const DrawingColours& colours = panel.Colours();
-        DrawRectangleShape(composition,
-                           FilledShapeStyle(panel.Options(), colours, colours.DrawingColour()),
-                           drag.anchorPoint, drag.currentPoint);
+        draw(composition, FilledShapeStyle(panel.Options(), colours, colours.DrawingColour()),
+             drag.anchorPoint, drag.currentPoint);
     }
 }
 
+} // namespace
+
+void PreviewRectangle(const CEditPanel& panel, DrawingContext& composition) {
+    PreviewFilledShape(panel, composition, DrawRectangleShape);
+}
+
 void PreviewEllipse(const CEditPanel& panel, DrawingContext& composition) {
-    const Gesture& drag = panel.Drag();
-    if (drag.isDragging) {
-        const DrawingColours& colours = panel.Colours();
-        DrawEllipseShape(composition,
-                         FilledShapeStyle(panel.Options(), colours, colours.DrawingColour()),
-                         drag.anchorPoint, drag.currentPoint);
-    }
+    PreviewFilledShape(panel, composition, DrawEllipseShape);
 }
 
 void PreviewLine(const CEditPanel& panel, DrawingContext& composition) {

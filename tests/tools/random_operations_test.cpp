@@ -1,0 +1,138 @@
+// A seeded random driver of the panel and the tools' previews: any sequence of operations,
+// with any values, keeps every read and write inside the bitmaps (the suite also runs under
+// the address and undefined-behaviour sanitizers) and keeps the panel's rules.
+#include "support/panel/panel_fixtures.h"
+#include "tools/previews.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <random>
+
+namespace pattik {
+namespace {
+
+class RandomOperations : public testing::PaintPanel {
+  protected:
+    RandomOperations() { panel.SetOverlay(&previews); }
+
+    // Small values near the picture most of the time, the int limits sometimes.
+    int AnyInt() {
+        switch (random() % 4) {
+        case 0:
+            return std::uniform_int_distribution<int>(INT_MIN, INT_MAX)(random);
+        case 1:
+            return (random() % 2) != 0 ? INT_MAX - static_cast<int>(random() % 8)
+                                       : INT_MIN + static_cast<int>(random() % 8);
+        default:
+            return std::uniform_int_distribution<int>(-20, 140)(random);
+        }
+    }
+    Point AnyPoint() { return Point{AnyInt(), AnyInt()}; }
+    float AnyFloat() {
+        constexpr float kFloats[] = {
+            2.0f,  4.0f,  6.0f,  10.0f, 0.0f,
+            -0.0f, -2.0f, 1e-9f, 1e30f, std::numeric_limits<float>::infinity(),
+            3.0f};
+        return kFloats[random() % std::size(kFloats)];
+    }
+
+    void RandomStep() {
+        switch (random() % 20) {
+        case 0:
+            panel.SelectViewMode(static_cast<ViewMode>(random() % 4));
+            break;
+        case 1:
+            panel.SetZoom(AnyFloat());
+            break;
+        case 2:
+            panel.SetScrollOffset(AnyPoint());
+            break;
+        case 3:
+            panel.SetTool(static_cast<ToolKind>(static_cast<int>(random() % 13) - 2));
+            break;
+        case 4:
+            panel.SetLineWidth(AnyInt());
+            break;
+        case 5:
+            panel.SetEraserSize((random() % 2) != 0 ? 10 : AnyInt());
+            break;
+        case 6:
+            panel.SetFillStyle(static_cast<int>(random() % 4) - 2);
+            break;
+        case 7:
+            panel.SetOpaqueSelection((random() % 2) != 0);
+            break;
+        case 8:
+            panel.SetDragPoints(AnyPoint(), AnyPoint());
+            break;
+        case 9:
+            panel.SetDragging((random() % 2) != 0);
+            break;
+        case 10:
+            panel.LiftSelection(AnyPoint(), AnyPoint());
+            break;
+        case 11:
+            panel.MoveSelectionBy(AnyInt(), AnyInt());
+            break;
+        case 12:
+            panel.CommitFloatingSelection();
+            break;
+        case 13:
+            panel.DropFloatingSelection();
+            break;
+        case 14:
+            panel.TakeUndoSnapshot();
+            break;
+        case 15:
+            panel.Undo();
+            break;
+        case 16:
+            panel.ChangeItem(static_cast<int>(random() % 4) - 1,
+                             static_cast<int>(random() % 17) - 2);
+            break;
+        case 17:
+            panel.SetMixerChannel(MixerChannel::Red, AnyInt());
+            break;
+        case 18:
+            panel.Mapping().ImageToCanvas(AnyPoint());
+            break;
+        default:
+            PaintClient();
+            break;
+        }
+    }
+
+    void ExpectTheRulesHold() {
+        const RECT& rect = panel.Selection().selectionRect;
+        ASSERT_LE(rect.left, rect.right);
+        ASSERT_LE(rect.top, rect.bottom);
+        const ViewState& view = panel.View();
+        ASSERT_TRUE(view.zoom == 2.0f || view.zoom == 4.0f || view.zoom == 6.0f ||
+                    view.zoom == 10.0f);
+        const CanvasMapping wear(view.zoom, view.scrollOffset, kWearImageSize);
+        const RECT shown = wear.SourceArea();
+        ASSERT_GE(shown.left, 0);
+        ASSERT_GE(shown.top, 0);
+        ASSERT_LE(shown.right, kWearImageSize.cx);
+        ASSERT_LE(shown.bottom, kWearImageSize.cy);
+        const ToolOptions& options = panel.Options();
+        ASSERT_TRUE(options.lineWidth % 2 == 1 && options.lineWidth <= 7);
+        ASSERT_LE(options.eraserSize, 10);
+    }
+
+    ToolPreviews previews;
+    std::mt19937 random{20261208};
+};
+
+TEST_F(RandomOperations, KeepEveryAccessInsideTheBitmapsAndTheRulesIntact) {
+    Choose(Gender::Female, ItemCategory::Top);
+    for (int step = 0; step < 20000; ++step) {
+        RandomStep();
+        ExpectTheRulesHold();
+    }
+}
+
+} // namespace
+} // namespace pattik
