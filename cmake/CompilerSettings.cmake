@@ -7,4 +7,9 @@ endif()
 if(PATTIK_SANITIZE)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
+elseif(PATTIK_SANITIZE_UNDEFINED)
+    # UndefinedBehaviorSanitizer alone; under clang its group also checks float-to-integer
+    # conversions that overflow (float-cast-overflow), which GCC's does not.
+    add_compile_options(-fsanitize=undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=undefined)
 endif()

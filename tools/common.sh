@@ -3,15 +3,19 @@
 
 # Debian packages the build and the tests need.
 PATTIK_PACKAGES=(g++ cmake ninja-build libgtest-dev libbenchmark-dev libgif-dev)
+# What tools/run-tests needs on top for the clang build and the format check. The
+# sanitizer runtimes (libclang-rt-dev) are only recommended by clang, so they are named.
+PATTIK_TEST_PACKAGES=(clang libclang-rt-dev clang-format)
 
 pattik_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Installs the packages that are not installed yet; does nothing (and needs no network)
-# when all are there.
+# pattik_install_missing [more packages...]: installs those of PATTIK_PACKAGES and the
+# ones named that are not installed yet; does nothing (and needs no network) when all are
+# there.
 pattik_install_missing() {
     local missing=()
     local package
-    for package in "${PATTIK_PACKAGES[@]}"; do
+    for package in "${PATTIK_PACKAGES[@]}" "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             missing+=("$package")
         fi
