@@ -6,6 +6,9 @@
 
 namespace pattik {
 
+// The RGB mixer's edits and trackbars run over one colour channel, 0 to this.
+inline constexpr int kChannelMaximum = 255;
+
 // The values behind the panel's controls: the RGB mixer's edits and trackbars and the two
 // preview check boxes.
 struct ControlData {

@@ -1,7 +1,6 @@
 // Creation, view modes, zoom and scrolling, the tool and its options.
 #include "panel/edit_panel.h"
 
-#include "image/colour_keys.h"
 #include "panel/panel_geometry.h"
 #include "raster/bitmap_resources.h"
 #include "res/control_ids.h"
@@ -17,8 +16,6 @@ namespace {
 
 // The creation step's defaults, before the tool palette sets its own.
 constexpr int kCreatedLineWidth = 5;
-// The RGB trackbars run over one colour channel.
-constexpr int kChannelMaximum = 255;
 
 // The palette offers a few values of each option; a pen a million pixels wide would make
 // every repaint crawl, and a negative one would lose its outline.

@@ -93,7 +93,8 @@ class CEditPanel {
     void OnHairButton() { SelectViewMode(ViewMode::Hair); }
     // Only the canvas zooms 2, 4, 6 and 10 are taken; false, changing nothing, otherwise.
     bool SetZoom(float z);
-    // The Wear view's offset, clamped to keep a whole canvas of the wear picture in view.
+    // The Wear view's offset, clamped to keep a whole canvas of the wear picture in view. It
+    // repaints nothing: a hand scroll repaints only the canvas.
     void SetScrollOffset(Point offset);
 
     // --- Tool and options, as the palette offers them; false, changing nothing, for

@@ -11,8 +11,6 @@ constexpr bool IsColour(COLORREF colour) {
     return (colour & 0xFF000000u) == 0;
 }
 
-constexpr int kChannelMaximum = 255;
-
 } // namespace
 
 bool CEditPanel::SetPrimaryColour(COLORREF colour) {
