@@ -2,14 +2,18 @@
 
 #include "panel/panel_geometry.h"
 
-#include <cmath>
+#include <algorithm>
 #include <cstdint>
 
 namespace pattik {
 namespace {
 
-int TruncateToInt(double value) {
-    return static_cast<int>(std::clamp(std::trunc(value), double{INT32_MIN}, double{INT32_MAX}));
+// Client points are ints and a source is at most the canvas, so the product fits 64 bits;
+// C++ integer division truncates toward zero.
+int ScaleToSource(std::int64_t fromOrigin, std::int64_t source, std::int64_t canvas,
+                  std::int64_t offset) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(fromOrigin * source / canvas + offset, INT32_MIN, INT32_MAX));
 }
 
 // The first destination cell of a source cell when `source` cells are stretched over
@@ -25,10 +29,16 @@ CanvasMapping::CanvasMapping(float scale, Point offset, Size picture)
     : scale_(scale), offset_(offset), picture_(picture) {}
 
 Point CanvasMapping::ClientToImage(Point client) const {
-    const Point origin = PanelGeometry::kCanvasOrigin;
+    const RECT canvas = Canvas();
+    const RECT source = SourceArea();
+    if (IsEmpty(source)) {
+        return offset_;
+    }
     return Point{
-        TruncateToInt((static_cast<double>(client.x) - origin.x) / scale_ + offset_.x),
-        TruncateToInt((static_cast<double>(client.y) - origin.y) / scale_ + offset_.y),
+        ScaleToSource(std::int64_t{client.x} - canvas.left, Width(source), Width(canvas),
+                      source.left),
+        ScaleToSource(std::int64_t{client.y} - canvas.top, Height(source), Height(canvas),
+                      source.top),
     };
 }
 

@@ -12,17 +12,21 @@ class CanvasMapping {
     // scale must be one of the canvas zooms (2, 4, 6, 10); the panel guarantees it.
     CanvasMapping(float scale, Point offset, Size picture);
 
-    // The picture pixel under a client point: trunc((c - origin) / scale + offset) per axis,
-    // computed in double and truncated toward zero, so at scale 2 and offset 0 client x 7 is
-    // column 0 and client x 6 column -1. Points off the canvas map outside the picture or
-    // into it unchanged; drawing clips them.
+    // The picture pixel under a client point: the one painting shows there. The canvas
+    // stretches SourceArea() over itself, so per axis the pixel is
+    //     offset + trunc((c - origin) * source / canvas)
+    // in exact integer arithmetic, truncated toward zero. At zoom 2 and 10 the canvas is an
+    // exact multiple of the source and this is trunc((c - origin) / zoom) + offset; at zoom 4
+    // and 6 the source is canvas / zoom truncated to whole pixels, each stretched a little
+    // wider than the zoom, and dividing by the zoom instead would put the pointer a pixel
+    // off the one shown for most of the canvas. Just
+    // left of the canvas truncation still gives column 0 (client x 7 at zoom 2) and two
+    // pixels left column -1. Points off the canvas map outside the picture, or into it
+    // unchanged; drawing clips them.
     Point ClientToImage(Point client) const;
 
-    // The canvas rectangle (client pixels) that shows a picture pixel, as painting stretches
-    // the source area over the canvas; empty when the pixel is not in view. At zoom 4 and 6
-    // the source is a whole number of pixels stretched over the canvas, so near the right
-    // and bottom edges a pixel may be shown one column or row away from where
-    // ClientToImage puts it.
+    // The canvas rectangle (client pixels) that shows a picture pixel; empty when the pixel
+    // is not in view. Every client point in it maps back to that pixel.
     RECT ImageToCanvas(Point pixel) const;
 
     // The picture pixels the canvas shows: from the offset, trunc(2w / scale) by

@@ -29,7 +29,8 @@ bool StoreIfOffered(int& option, int value, std::initializer_list<int> offered) 
 
 } // namespace
 
-CEditPanel::CEditPanel(PanelHost& host) : host_(host) {}
+CEditPanel::CEditPanel(ViewHost& view, ControlHost& controls, DialogHost& dialogs)
+    : viewHost_(view), controlHost_(controls), dialogHost_(dialogs) {}
 
 int CEditPanel::OnCreate() {
     stripBitmap = LoadBitmapResource(kColourStripBitmap);
@@ -58,7 +59,7 @@ int CEditPanel::OnCreate() {
 void CEditPanel::SetUpAfterBarsExist() {
     OnWearButton();
     for (const int trackbar : {kRedTrackbar, kGreenTrackbar, kBlueTrackbar}) {
-        host_.SetTrackbarRange(trackbar, 0, kChannelMaximum);
+        controlHost_.SetTrackbarRange(trackbar, 0, kChannelMaximum);
     }
     ExchangeControlData(false);
 }
@@ -95,15 +96,15 @@ void CEditPanel::SelectViewMode(ViewMode mode) {
     if (mode != ViewMode::Wear && mode != ViewMode::Dp && mode != ViewMode::Hair) {
         return;
     }
-    host_.SetButtonPushed(kWearButton, mode == ViewMode::Wear);
-    host_.SetButtonPushed(kDpButton, mode == ViewMode::Dp);
-    host_.SetButtonPushed(kHairButton, mode == ViewMode::Hair);
+    controlHost_.SetButtonPushed(kWearButton, mode == ViewMode::Wear);
+    controlHost_.SetButtonPushed(kDpButton, mode == ViewMode::Dp);
+    controlHost_.SetButtonPushed(kHairButton, mode == ViewMode::Hair);
     if (selection_.hasFloatingSelection) {
         CommitFloatingSelection();
         DropFloatingSelection();
     }
     view_.viewMode = mode;
-    host_.InvalidateAll(true);
+    viewHost_.InvalidateAll(true);
 }
 
 bool CEditPanel::SetZoom(float z) {
@@ -176,8 +177,8 @@ void CEditPanel::SetDragPoints(Point anchor, Point current) {
 
 void CEditPanel::InvalidateViews() {
     const Size size = CurrentImageSize();
-    host_.Invalidate(PanelGeometry::Preview(size), false);
-    host_.Invalidate(PanelGeometry::Canvas(size), false);
+    viewHost_.Invalidate(PanelGeometry::Preview(size), false);
+    viewHost_.Invalidate(PanelGeometry::Canvas(size), false);
 }
 
 } // namespace pattik

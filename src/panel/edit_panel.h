@@ -46,7 +46,10 @@ enum class MixerChannel { Red, Green, Blue };
 // edit_panel_output.cpp (the saved files).
 class CEditPanel {
   public:
-    explicit CEditPanel(PanelHost& host);
+    // The panel repaints through the view, moves its values through the controls and
+    // refuses a number through a message box; it needs nothing else of the window.
+    CEditPanel(ViewHost& view, ControlHost& controls, DialogHost& dialogs);
+    explicit CEditPanel(PanelHost& host) : CEditPanel(host, host, host) {}
     CEditPanel(const CEditPanel&) = delete;
     CEditPanel& operator=(const CEditPanel&) = delete;
 
@@ -189,7 +192,9 @@ class CEditPanel {
     void PaintWells(DrawingContext& client);
     void CopyCompositionToScreen(DrawingContext& client, DrawingContext& composition);
 
-    PanelHost& host_;
+    ViewHost& viewHost_;
+    ControlHost& controlHost_;
+    DialogHost& dialogHost_;
     const CanvasOverlay* overlay_ = nullptr;
 
     ToolOptions options_;

@@ -31,12 +31,12 @@ bool CEditPanel::SetSecondaryColour(COLORREF colour) {
 
 bool CEditPanel::ExchangeControlData(bool fromControls) {
     if (!fromControls) {
-        WriteControlData(host_, controls_);
+        WriteControlData(controlHost_, controls_);
         return true;
     }
-    if (const auto refused = ReadControlData(host_, controls_)) {
-        host_.ShowMessage(kEnterIntegerText, MessageButtons::Ok);
-        host_.FocusEdit(*refused);
+    if (const auto refused = ReadControlData(controlHost_, controls_)) {
+        dialogHost_.ShowMessage(kEnterIntegerText, MessageButtons::Ok);
+        controlHost_.FocusEdit(*refused);
         return false;
     }
     return true;

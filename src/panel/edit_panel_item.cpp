@@ -37,7 +37,7 @@ void CEditPanel::ChangeItem(int genderIndex, int categoryIndex) {
     const DrawingContext headContext(&head);
     BitBlt(hair, 0, 0, kHairImageSize.cx, kHairImageSize.cy, headContext, 0, 0);
 
-    host_.ShowControl(kHairButton, false);
+    controlHost_.ShowControl(kHairButton, false);
     item_.gender = newGender;
     item_.category = newCategory;
 
@@ -47,13 +47,13 @@ void CEditPanel::ChangeItem(int genderIndex, int categoryIndex) {
 
     if (HasHairImage(newCategory)) {
         // Switching between items with hair keeps the view, Hair view included.
-        host_.ShowControl(kHairButton, true);
+        controlHost_.ShowControl(kHairButton, true);
         item_.hairEnabled = true;
     } else {
         item_.hairEnabled = false;
         OnWearButton();
     }
-    host_.InvalidateAll(false);
+    viewHost_.InvalidateAll(false);
 }
 
 void CEditPanel::ReplaceArtwork(const ItemArtwork& artwork) {
@@ -65,7 +65,7 @@ void CEditPanel::ReplaceArtwork(const ItemArtwork& artwork) {
     LoadGuidePicture(pictures_.mannequinPicture, artwork.mannequin);
     LoadGuidePicture(pictures_.dpGuidePicture, artwork.dpGuide);
     LoadGuidePicture(pictures_.hairGuidePicture, artwork.hairGuide);
-    host_.InvalidateAll(false);
+    viewHost_.InvalidateAll(false);
 }
 
 void CEditPanel::ResetForNewDocument() {
@@ -76,8 +76,8 @@ void CEditPanel::ResetForNewDocument() {
     selection.FillRect(RECT{0, 0, kHairImageSize.cx, kHairImageSize.cy}, kTransparentMagenta);
     item_.category = ItemCategory::None;
     item_.gender = Gender::None;
-    host_.Invalidate(PanelGeometry::Preview(kWearSize), false);
-    host_.Invalidate(PanelGeometry::Canvas(kWearSize), false);
+    viewHost_.Invalidate(PanelGeometry::Preview(kWearSize), false);
+    viewHost_.Invalidate(PanelGeometry::Canvas(kWearSize), false);
 }
 
 } // namespace pattik

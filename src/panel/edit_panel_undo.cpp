@@ -25,7 +25,7 @@ void CEditPanel::Undo() {
     BitBlt(swapContext, 0, 0, size.cx, size.cy, image, 0, 0);
     BitBlt(image, 0, 0, size.cx, size.cy, copy, 0, 0);
     BitBlt(copy, 0, 0, size.cx, size.cy, swapContext, 0, 0);
-    host_.InvalidateAll(true);
+    viewHost_.InvalidateAll(true);
 }
 
 } // namespace pattik

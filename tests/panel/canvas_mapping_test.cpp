@@ -20,13 +20,15 @@ struct MappingCase {
 
 class ClientToImage : public ::testing::TestWithParam<MappingCase> {};
 
-TEST_P(ClientToImage, TruncatesTowardZeroFromTheCanvasOrigin) {
+TEST_P(ClientToImage, TruncatesTowardZeroAtTheScalePaintingUses) {
     const MappingCase& c = GetParam();
     EXPECT_EQ(CanvasMapping(c.zoom, c.offset, kWear).ClientToImage(c.client), c.image);
 }
 
-// trunc((c - origin) / zoom + offset), so just left of the canvas is column 0 when the
-// quotient is above -1 and -1 from there.
+// offset + trunc((c - origin) * source / canvas): just left of the canvas is column 0 while
+// the quotient is above -1. At zoom 4 the 37 columns and 62 rows shown are a little fewer
+// than 150 / 4 and 250 / 4, at zoom 6 the 41 rows a little fewer than 250 / 6, so their
+// cells are a little wider or taller than the zoom.
 INSTANTIATE_TEST_SUITE_P(
     Zooms, ClientToImage,
     ::testing::Values(
@@ -35,9 +37,10 @@ INSTANTIATE_TEST_SUITE_P(
         MappingCase{"Zoom2TwoLeftIsColumnMinus1", 2, {}, {6, 26}, {-1, -1}},
         MappingCase{"Zoom2LastPixel", 2, {}, {157, 277}, {74, 124}},
         MappingCase{"Zoom2PastTheCanvas", 2, {}, {158, 278}, {75, 125}},
-        MappingCase{"Zoom4Scrolled", 4, {37, 62}, {8 + 4 * 5 + 3, 28 + 4 * 7}, {42, 69}},
-        MappingCase{"Zoom4LeftOfCanvas", 4, {37, 62}, {0, 0}, {35, 55}},
-        MappingCase{"Zoom6Scrolled", 6, {50, 83}, {8 + 149, 28 + 249}, {74, 124}},
+        MappingCase{"Zoom4Scrolled", 4, {37, 62}, {8 + 4 * 5 + 3, 28 + 4 * 7}, {42, 68}},
+        MappingCase{"Zoom4FirstCellIsFiveWide", 4, {}, {8 + 4, 28}, {0, 0}},
+        MappingCase{"Zoom4LeftOfCanvas", 4, {37, 62}, {0, 0}, {36, 56}},
+        MappingCase{"Zoom6Scrolled", 6, {50, 83}, {8 + 149, 28 + 249}, {74, 123}},
         MappingCase{"Zoom10Scrolled", 10, {60, 100}, {8 + 95, 28 + 10}, {69, 101}},
         MappingCase{"Zoom10FarNegative", 10, {60, 100}, {-1000, -32}, {-40, 94}},
         MappingCase{"IntLimits", 2, {}, {INT_MIN, INT_MAX}, {-1073741828, 1073741809}}),
@@ -69,8 +72,7 @@ TEST(ImageToCanvas, CoversTheCanvasCellsThatShowThePixel) {
     EXPECT_EQ(four.ImageToCanvas({73, 61}), (RECT{8 + 146, 28 + 246, 8 + 150, 28 + 250}));
 }
 
-// Every canvas pixel lies in the cell of exactly the pixel that painting shows there, at
-// every zoom: the cells tile the canvas.
+// The cells of the pixels shown tile the canvas at every zoom.
 TEST(ImageToCanvas, CellsTileTheCanvasAtEveryZoom) {
     for (const float zoom : {2.0f, 4.0f, 6.0f, 10.0f}) {
         const CanvasMapping mapping(zoom, {3, 5}, kWear);
@@ -84,6 +86,25 @@ TEST(ImageToCanvas, CellsTileTheCanvasAtEveryZoom) {
             }
         }
         EXPECT_EQ(area, 150 * 250) << zoom;
+    }
+}
+
+// What the user points at is what the canvas shows there: every canvas point maps to the
+// pixel whose cell holds it, at every zoom and offset.
+TEST(CanvasMapping, BothDirectionsAgreeOnEveryCanvasPoint) {
+    for (const float zoom : {2.0f, 4.0f, 6.0f, 10.0f}) {
+        for (const Point offset : {Point{0, 0}, Point{7, 13}}) {
+            const CanvasMapping mapping(zoom, offset, kWear);
+            const RECT canvas = mapping.Canvas();
+            for (int y = canvas.top; y < canvas.bottom; ++y) {
+                for (int x = canvas.left; x < canvas.right; ++x) {
+                    const Point pixel = mapping.ClientToImage({x, y});
+                    ASSERT_TRUE(Contains(mapping.ImageToCanvas(pixel), x, y))
+                        << "zoom " << zoom << " client " << x << "," << y << " pixel " << pixel.x
+                        << "," << pixel.y;
+                }
+            }
+        }
     }
 }
 

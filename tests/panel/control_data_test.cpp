@@ -1,3 +1,4 @@
+#include "panel/null_panel_host.h"
 #include "res/control_ids.h"
 #include "res/string_table.h"
 #include "support/panel/panel_fixtures.h"
@@ -68,6 +69,23 @@ TEST_F(CreatedPanel, PreviewBoxesAreReadBackOrSetFromTheProgram) {
     EXPECT_TRUE(host.checkBoxes[kShowAvatarCheckBox]);
     EXPECT_TRUE(host.checkBoxes[kAvatarInFrontCheckBox]);
     EXPECT_TRUE(panel.Controls().avatarInFront);
+}
+
+// The stand-in host of the command-line tools answers as a window would that nobody
+// looks at: questions cancelled, and controls that give back what they were given.
+TEST(NullPanelHostAnswers, QuestionsAreCancelledAndControlsKeepTheirValues) {
+    NullPanelHost host;
+    EXPECT_EQ(host.ShowMessage("?", MessageButtons::YesNoCancel), MessageAnswer::Cancel);
+    EXPECT_EQ(host.ShowMessage("!", MessageButtons::Ok), MessageAnswer::Ok);
+    CEditPanel panel(host);
+    ASSERT_EQ(panel.OnCreate(), 0);
+    panel.SetUpAfterBarsExist();
+    panel.SetMixerColour(RGB(10, 20, 30));
+    panel.SetAvatarDisplay(true, true);
+    panel.OnPreviewCheckBox(); // reads back what the panel wrote
+    EXPECT_TRUE(panel.Controls().showAvatar);
+    EXPECT_TRUE(panel.Controls().avatarInFront);
+    EXPECT_EQ(panel.Controls().sliderG, 20);
 }
 
 // The colour dialog's custom colours are the palette's swatches: a cancelled dialog must

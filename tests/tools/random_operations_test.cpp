@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <initializer_list>
 #include <random>
 
 namespace pattik {
@@ -118,8 +120,15 @@ class RandomOperations : public testing::PaintPanel {
         ASSERT_LE(shown.right, kWearImageSize.cx);
         ASSERT_LE(shown.bottom, kWearImageSize.cy);
         const ToolOptions& options = panel.Options();
-        ASSERT_TRUE(options.lineWidth % 2 == 1 && options.lineWidth <= 7);
-        ASSERT_LE(options.eraserSize, 10);
+        ASSERT_TRUE(IsOneOf(options.lineWidth, {1, 3, 5, 7}));
+        ASSERT_TRUE(IsOneOf(options.eraserSize, {2, 4, 6, 10}));
+        ASSERT_TRUE(IsOneOf(options.fillStyle, {1, 0, -1}));
+        ASSERT_GE(static_cast<int>(options.currentTool), -1);
+        ASSERT_LE(static_cast<int>(options.currentTool), 9);
+    }
+
+    static bool IsOneOf(int value, std::initializer_list<int> offered) {
+        return std::find(offered.begin(), offered.end(), value) != offered.end();
     }
 
     ToolPreviews previews;

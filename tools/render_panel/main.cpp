@@ -173,27 +173,30 @@ void PaintDemo(CEditPanel& panel) {
 
 // False, naming what was refused, when an option's value is not one the editor offers.
 bool Apply(const Options& options, CEditPanel& panel) {
+    const auto refuse = [](const char* what) {
+        std::fprintf(stderr, "pattik_render_panel: %s is not one the editor offers\n", what);
+        return false;
+    };
+    if (options.gender != 0 && options.gender != 1) {
+        return refuse("--gender");
+    }
+    if (options.category < 0 || options.category >= kCategoryCount) {
+        return refuse("--category");
+    }
     panel.ChangeItem(options.gender, options.category);
     if (options.demo) {
         PaintDemo(panel);
     }
     panel.SetAvatarDisplay(!options.noAvatar, options.avatarFront);
-    switch (options.view) {
-    case ViewMode::Wear:
-        panel.OnWearButton();
-        break;
-    case ViewMode::Dp:
-        panel.OnDpButton();
-        break;
-    case ViewMode::Hair:
-        panel.OnHairButton();
-        break;
+    // Only items with a hair picture show the Hair view's button.
+    if (options.view == ViewMode::Hair && !panel.Item().hairEnabled) {
+        return refuse("--view hair for this category");
     }
+    panel.SelectViewMode(options.view);
     // As the palette would have left them once it exists.
-    const auto refuse = [](const char* what) {
-        std::fprintf(stderr, "pattik_render_panel: %s is not one the editor offers\n", what);
-        return false;
-    };
+    if (options.tool && (*options.tool < 0 || *options.tool > 9)) {
+        return refuse("--tool");
+    }
     if (!panel.SetTool(
             static_cast<ToolKind>(options.tool.value_or(static_cast<int>(ToolKind::Pencil))))) {
         return refuse("--tool");
