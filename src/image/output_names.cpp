@@ -9,7 +9,9 @@ std::string GifBaseName(std::string_view path) {
     std::transform(lower.begin(), lower.end(), lower.begin(), [](char c) {
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     });
-    const std::size_t found = lower.find(".gif");
+    const std::size_t slash = lower.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t found = lower.find(".gif", nameStart);
     return std::string(path.substr(0, found == std::string::npos ? path.size() : found));
 }
 

@@ -19,7 +19,7 @@ struct NamesCase {
 
 class GifOutputNames : public ::testing::TestWithParam<NamesCase> {};
 
-TEST_P(GifOutputNames, BaseEndsAtTheFirstGifInAnyCase) {
+TEST_P(GifOutputNames, BaseEndsAtTheFirstGifOfTheFileNameInAnyCase) {
     const OutputNames names = OutputNamesFor(GetParam().path);
     const std::string base = GetParam().base;
     EXPECT_EQ(names.wear, base + ".gif");
@@ -30,10 +30,14 @@ TEST_P(GifOutputNames, BaseEndsAtTheFirstGifInAnyCase) {
 INSTANTIATE_TEST_SUITE_P(
     Paths, GifOutputNames,
     ::testing::Values(NamesCase{"/home/a/20070314_153012.GIF", "/home/a/20070314_153012"},
-                      NamesCase{"/d/a.gif.d/x.gif", "/d/a"}, NamesCase{"/x/ITEM.GiF", "/x/ITEM"},
-                      NamesCase{"/x/item", "/x/item"}, NamesCase{"", ""},
+                      NamesCase{"/x/ITEM.GiF", "/x/ITEM"}, NamesCase{"x/hat.gif.bak", "x/hat"},
+                      NamesCase{"/x/item", "/x/item"}, NamesCase{"hat", "hat"},
                       NamesCase{"/문서/패티크/모자.Gif", "/문서/패티크/모자"},
-                      NamesCase{"/x/.gi/f.gifx", "/x/.gi/f"}));
+                      NamesCase{"/x/.gi/f.gifx", "/x/.gi/f"},
+                      // Folders named like pictures are only folders.
+                      NamesCase{"/d/a.gif.d/x.gif", "/d/a.gif.d/x"},
+                      NamesCase{"art.GIFs/hat.gif", "art.GIFs/hat"},
+                      NamesCase{"/a.gif/b.gif/hat", "/a.gif/b.gif/hat"}));
 
 TEST(GifOutputNamesLength, PathsOfAnyLengthKeepEveryCharacter) {
     const std::string folder(5000, 'a');

@@ -143,20 +143,25 @@ class OutputFileNames : public OutputTest, public ::testing::WithParamInterface<
 
 TEST_P(OutputFileNames, ThreeFilesNamedFromTheBase) {
     Choose(Gender::Female, ItemCategory::Top);
-    const std::string base = GetParam().base;
+    const fs::path base = In(GetParam().base);
+    fs::create_directories(base.parent_path());
+    const std::string stem = base.string();
+    const std::string name = base.filename().string();
     const OutputResult result = panel.ComposeOutput(In(GetParam().path));
     EXPECT_TRUE(result.Succeeded());
-    EXPECT_EQ(result.written, (std::vector<std::string>{In(base + ".gif"), In(base + "DP.gif"),
-                                                        In(base + "Rp.gif")}));
-    EXPECT_EQ(FilesIn(folder),
-              (std::set<std::string>{base + ".gif", base + "DP.gif", base + "Rp.gif"}));
-    EXPECT_EQ(DecodeGifFile(In(base + ".gif")).height, kWearImageSize.cy);
-    EXPECT_EQ(DecodeGifFile(In(base + "DP.gif")).height, kDpImageSize.cy);
-    EXPECT_EQ(DecodeGifFile(In(base + "Rp.gif")).height, kHairImageSize.cy);
+    EXPECT_EQ(result.written,
+              (std::vector<std::string>{stem + ".gif", stem + "DP.gif", stem + "Rp.gif"}));
+    EXPECT_EQ(FilesIn(base.parent_path()),
+              (std::set<std::string>{name + ".gif", name + "DP.gif", name + "Rp.gif"}));
+    EXPECT_EQ(DecodeGifFile(stem + ".gif").height, kWearImageSize.cy);
+    EXPECT_EQ(DecodeGifFile(stem + "DP.gif").height, kDpImageSize.cy);
+    EXPECT_EQ(DecodeGifFile(stem + "Rp.gif").height, kHairImageSize.cy);
 }
 
+// A folder named like a picture holds the files; it does not end their names.
 INSTANTIATE_TEST_SUITE_P(Paths, OutputFileNames,
-                         ::testing::Values(NamesCase{"FolderNamedGif", "a.gif.d/x.gif", "a"},
+                         ::testing::Values(NamesCase{"FolderNamedGif", "a.gif.d/x.gif",
+                                                     "a.gif.d/x"},
                                            NamesCase{"UpperCase", "ITEM.GIF", "ITEM"}),
                          CaseName());
 
