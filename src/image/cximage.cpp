@@ -71,16 +71,14 @@ void CxImage::Reset(std::uint32_t typeCode) {
     pixelBlock = nullptr;
     header = BITMAPINFOHEADER{};
     info = ImageInfo{};
-    info.typeCode = typeCode;
-    info.TransparentIndex = kNoTransparency;
-    info.xDpi = kDefaultDpi;
-    info.yDpi = kDefaultDpi;
-    header.biXPelsPerMeter = PelsPerMetre(info.xDpi);
-    header.biYPelsPerMeter = PelsPerMetre(info.yDpi);
+    state = State{};
+    state.typeCode = typeCode;
+    header.biXPelsPerMeter = PelsPerMetre(state.xDpi);
+    header.biYPelsPerMeter = PelsPerMetre(state.yDpi);
 }
 
 bool CxImage::Destroy() {
-    if (info.viewOwner != nullptr) {
+    if (state.viewOwner != nullptr) {
         return false;
     }
     std::free(pixelBlock);
@@ -121,8 +119,8 @@ std::uint8_t* CxImage::Create(std::int32_t width, std::int32_t height, std::uint
         return nullptr;
     }
 
-    info.rowStride = static_cast<std::uint32_t>(stride);
-    info.typeCode = typeCode;
+    state.rowStride = static_cast<std::uint32_t>(stride);
+    state.typeCode = typeCode;
     header.biSize = kDibHeaderSize;
     header.biWidth = width;
     header.biHeight = height;
@@ -137,7 +135,7 @@ std::uint8_t* CxImage::Create(std::int32_t width, std::int32_t height, std::uint
     std::memset(block + kDibHeaderSize, 0, paletteBytes);
     std::memcpy(block, &header, kDibHeaderSize);
     pixelBlock = block;
-    info.rows = block + kDibHeaderSize + paletteBytes;
+    state.rows = block + kDibHeaderSize + paletteBytes;
     return pixelBlock;
 }
 
@@ -149,17 +147,18 @@ void CxImage::ShareFrom(CxImage& source) {
     Destroy();
     header = source.header;
     info = source.info;
+    state = source.state;
     pixelBlock = source.pixelBlock;
-    info.viewOwner = &source;
+    state.viewOwner = &source;
 }
 
 void CxImage::SetLastError(const char* message) {
-    std::strncpy(info.lastError, message, kLastErrorSize - 1);
-    info.lastError[kLastErrorSize - 1] = '\0';
+    std::strncpy(state.lastError, message, kLastErrorSize - 1);
+    state.lastError[kLastErrorSize - 1] = '\0';
 }
 
 std::uint8_t* CxImage::PixelAddress(int x, int y) const {
-    return info.rows + std::size_t(y) * info.rowStride +
+    return state.rows + std::size_t(y) * state.rowStride +
            std::size_t(x) * header.biBitCount / kBitsPerByte;
 }
 
@@ -167,7 +166,7 @@ DibRef CxImage::BlockDib() const {
     if (pixelBlock == nullptr) {
         return DibRef{};
     }
-    return DibRef{reinterpret_cast<const BITMAPINFOHEADER*>(pixelBlock), GetPalette(), info.rows};
+    return DibRef{reinterpret_cast<const BITMAPINFOHEADER*>(pixelBlock), GetPalette(), state.rows};
 }
 
 } // namespace pattik

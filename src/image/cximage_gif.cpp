@@ -63,7 +63,7 @@ void CxImageGif::WriteHeader(ByteStream& stream) const {
 void CxImageGif::WriteGraphicControl(ByteStream& stream) {
     control_.flags = static_cast<std::uint8_t>((disposalMethod_ & 7) * 4 +
                                                (info.TransparentIndex != kNoTransparency ? 1 : 0));
-    control_.delay = static_cast<std::uint16_t>(info.frameDelay & 0xFFFF);
+    control_.delay = static_cast<std::uint16_t>(GetFrameDelay() & 0xFFFF);
     control_.transparentIndex = static_cast<std::uint8_t>(info.TransparentIndex & 0xFF);
     const std::array<std::uint8_t, kGraphicControlSize> record = {
         control_.flags, static_cast<std::uint8_t>(control_.delay & 0xFF),
@@ -77,8 +77,8 @@ void CxImageGif::WriteGraphicControl(ByteStream& stream) {
 
 void CxImageGif::WriteImage(ByteStream& stream) {
     stream.PutC(kImageSeparator);
-    PutWord(stream, static_cast<std::uint32_t>(info.xOffset));
-    PutWord(stream, static_cast<std::uint32_t>(info.yOffset));
+    PutWord(stream, static_cast<std::uint32_t>(GetXOffset()));
+    PutWord(stream, static_cast<std::uint32_t>(GetYOffset()));
     PutWord(stream, static_cast<std::uint32_t>(GetWidth()));
     PutWord(stream, static_cast<std::uint32_t>(GetHeight()));
     stream.PutC(kImageFlags);

@@ -15,8 +15,6 @@ TEST(CxImageReset, FreshImageHasTheDefaults) {
     EXPECT_FALSE(image.IsValid());
     EXPECT_EQ(image.GetTypeCode(), kImageTypeGif);
     EXPECT_EQ(image.info.TransparentIndex, -1);
-    EXPECT_EQ(image.info.xDpi, 96);
-    EXPECT_EQ(image.info.yDpi, 96);
     EXPECT_EQ(image.GetHeader().biXPelsPerMeter, 3780);
     EXPECT_EQ(image.GetHeader().biYPelsPerMeter, 3780);
     EXPECT_STREQ(image.GetLastError(), "");
@@ -45,7 +43,7 @@ TEST_P(CxImageCreateLayout, HeaderPaletteAndRowsFollowTheSize) {
     EXPECT_EQ(image.GetPaletteSize(), std::uint32_t(c.paletteSize));
     EXPECT_EQ(image.GetTypeCode(), kImageTypeGif);
     EXPECT_EQ(std::memcmp(block, &header, sizeof header), 0) << "header copy at the block start";
-    EXPECT_EQ(image.info.rows, block + sizeof header + 4 * c.paletteSize);
+    EXPECT_EQ(image.GetRows(), block + sizeof header + 4 * c.paletteSize);
     for (int i = 0; i < c.paletteSize; ++i) {
         ASSERT_EQ(image.GetPaletteColor(std::uint8_t(i)), RGBQUAD{}) << "entry " << i;
     }
@@ -114,14 +112,12 @@ TEST(CxImageCreate, SettingsSurviveDestroyAndCreate) {
     CxImage image(kImageTypeGif);
     image.info.TransparentIndex = 255;
     image.info.TransparentColour = RGBQUAD{255, 0, 255, 0};
-    image.info.xOffset = 7;
     ASSERT_NE(image.Create(2, 2, 24, kImageTypeUnknown), nullptr);
     EXPECT_TRUE(image.Destroy());
     EXPECT_FALSE(image.IsValid());
     ASSERT_NE(image.Create(2, 2, 8, kImageTypeGif), nullptr);
     EXPECT_EQ(image.info.TransparentIndex, 255);
     EXPECT_EQ(image.info.TransparentColour, (RGBQUAD{255, 0, 255, 0}));
-    EXPECT_EQ(image.info.xOffset, 7);
 }
 
 TEST(CxImageShareFrom, ViewShowsTheSourceAndNeverFreesIt) {

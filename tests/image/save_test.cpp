@@ -304,9 +304,10 @@ TEST(SaveEncode, NeedsAStream) {
     MakeOnePixelPicture(image);
     EXPECT_FALSE(image.Encode(static_cast<ByteStream*>(nullptr), kImageTypeGif));
     EXPECT_STREQ(image.GetLastError(), "null file handler");
-    image.info.lastError[0] = '\0';
-    EXPECT_FALSE(image.Encode(static_cast<std::FILE*>(nullptr), kImageTypeGif));
-    EXPECT_STREQ(image.GetLastError(), "null file handler");
+    CxImage other(kImageTypeGif);
+    MakeOnePixelPicture(other);
+    EXPECT_FALSE(other.Encode(static_cast<std::FILE*>(nullptr), kImageTypeGif));
+    EXPECT_STREQ(other.GetLastError(), "null file handler");
 }
 
 TEST(SaveEncode, FailsWhenTheStreamLosesBytes) {
