@@ -18,6 +18,7 @@ constexpr std::uint64_t kBitsPerUnit = 256;
 constexpr const char* kInvalidSize = "CxImage::Create invalid size";
 constexpr const char* kMaxMemoryExceeded = "CXIMAGE_MAX_MEMORY exceeded";
 constexpr const char* kCannotAllocate = "CxImage::Create can't allocate memory";
+constexpr const char* kViewCannotCreate = "CxImage::Create: a view cannot be re-created";
 
 std::int32_t PelsPerMetre(std::int32_t dpi) {
     return static_cast<std::int32_t>(std::floor(dpi * kInchesPerMetre + 0.5));
@@ -68,13 +69,10 @@ CxImage::~CxImage() {
 void CxImage::Reset(std::uint32_t typeCode) {
     // Dropping an owned block here, rather than just forgetting it, keeps Reset from leaking.
     Destroy();
-    pixelBlock = nullptr;
-    header = BITMAPINFOHEADER{};
     info = ImageInfo{};
     state = State{};
     state.typeCode = typeCode;
-    header.biXPelsPerMeter = PelsPerMetre(state.xDpi);
-    header.biYPelsPerMeter = PelsPerMetre(state.yDpi);
+    ForgetPixels();
 }
 
 bool CxImage::Destroy() {
@@ -82,13 +80,24 @@ bool CxImage::Destroy() {
         return false;
     }
     std::free(pixelBlock);
-    pixelBlock = nullptr;
+    ForgetPixels();
     return true;
+}
+
+void CxImage::ForgetPixels() {
+    pixelBlock = nullptr;
+    header = BITMAPINFOHEADER{};
+    header.biXPelsPerMeter = PelsPerMetre(state.xDpi);
+    header.biYPelsPerMeter = PelsPerMetre(state.yDpi);
+    state.rowStride = 0;
+    state.rows = nullptr;
+    state.nearestCacheValid = false;
 }
 
 std::uint8_t* CxImage::Create(std::int32_t width, std::int32_t height, std::uint32_t bitCount,
                               std::uint32_t typeCode) {
     if (!Destroy()) {
+        SetLastError(kViewCannotCreate);
         return nullptr;
     }
     // A negative size would make negative strides and block sizes; refuse it outright.

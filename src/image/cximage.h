@@ -55,10 +55,11 @@ class CxImage {
     CxImage& operator=(const CxImage&) = delete;
 
     void Reset(std::uint32_t typeCode);
-    // False, freeing nothing, for a view.
+    // Leaves the image empty, keeping its settings; false, freeing nothing, for a view.
     bool Destroy();
     // An image of the given size with rows of undefined content and an all-black palette.
-    // Returns the pixel block, or null with the reason in the last error text.
+    // Returns the pixel block, or null with the reason in the last error text and the image
+    // left empty (a view stays a view of its source).
     std::uint8_t* Create(std::int32_t width, std::int32_t height, std::uint32_t bitCount,
                          std::uint32_t typeCode);
     // Makes this object a view of the source's buffers and settings; it never frees them.
@@ -155,6 +156,9 @@ class CxImage {
         std::uint8_t lastNearestIndex = 0;
         bool nearestCacheValid = false;
     };
+
+    // An empty header, no pixels and no rows; the settings stay.
+    void ForgetPixels();
 
     State state;
 };

@@ -68,12 +68,25 @@ void PrintTo(const FailureCase& c, std::ostream* out) {
 
 class CxImageCreateFailure : public ::testing::TestWithParam<FailureCase> {};
 
+// What an image without pixels reports, whatever it held before.
+void ExpectEmpty(const CxImage& image) {
+    EXPECT_FALSE(image.IsValid());
+    EXPECT_EQ(image.GetWidth(), 0);
+    EXPECT_EQ(image.GetHeight(), 0);
+    EXPECT_EQ(image.GetBitCount(), 0);
+    EXPECT_EQ(image.GetRowStride(), 0u);
+    EXPECT_EQ(image.GetPaletteSize(), 0u);
+    EXPECT_EQ(image.GetHeader().biSizeImage, 0u);
+    EXPECT_EQ(image.GetPalette(), nullptr);
+    EXPECT_EQ(image.GetRows(), nullptr);
+}
+
 TEST_P(CxImageCreateFailure, LeavesTheImageEmptyWithTheReason) {
     const FailureCase c = GetParam();
     CxImage image(kImageTypeGif);
     ASSERT_NE(image.Create(4, 4, 8, kImageTypeGif), nullptr);
     EXPECT_EQ(image.Create(c.width, c.height, c.bitCount, kImageTypeGif), nullptr);
-    EXPECT_FALSE(image.IsValid());
+    ExpectEmpty(image);
     EXPECT_STREQ(image.GetLastError(), c.message);
 }
 
@@ -104,7 +117,7 @@ TEST(CxImageCreate, RefusedAllocationIsReportedNotThrown) {
     CxImage image(kImageTypeGif);
     const RefusingAllocator refusing;
     EXPECT_EQ(image.Create(75, 125, 24, kImageTypeGif), nullptr);
-    EXPECT_FALSE(image.IsValid());
+    ExpectEmpty(image);
     EXPECT_STREQ(image.GetLastError(), "CxImage::Create can't allocate memory");
 }
 
@@ -114,7 +127,7 @@ TEST(CxImageCreate, SettingsSurviveDestroyAndCreate) {
     image.info.TransparentColour = RGBQUAD{255, 0, 255, 0};
     ASSERT_NE(image.Create(2, 2, 24, kImageTypeUnknown), nullptr);
     EXPECT_TRUE(image.Destroy());
-    EXPECT_FALSE(image.IsValid());
+    ExpectEmpty(image);
     ASSERT_NE(image.Create(2, 2, 8, kImageTypeGif), nullptr);
     EXPECT_EQ(image.info.TransparentIndex, 255);
     EXPECT_EQ(image.info.TransparentColour, (RGBQUAD{255, 0, 255, 0}));
@@ -135,6 +148,8 @@ TEST(CxImageShareFrom, ViewShowsTheSourceAndNeverFreesIt) {
         EXPECT_EQ(view.info.TransparentIndex, 3);
         EXPECT_FALSE(view.Destroy());
         EXPECT_EQ(view.Create(1, 1, 8, kImageTypeGif), nullptr) << "a view cannot be re-created";
+        EXPECT_STRNE(view.GetLastError(), "");
+        EXPECT_EQ(view.GetPixelBlock(), source.GetPixelBlock()) << "it still shows the source";
         const DeviceBitmap bitmap(1, 1);
         EXPECT_FALSE(view.LoadFromDeviceBitmap(&bitmap));
     }
