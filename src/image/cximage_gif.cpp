@@ -19,6 +19,10 @@ constexpr std::uint8_t kTrailer = 0x3B;
 // GIF has no code size below 2, so a two-colour picture is coded as if it had four.
 constexpr int kSmallestCodeSize = 2;
 
+constexpr const char* kUnsupportedBits = "Encode: GIF needs an image of 1, 4 or 8 bits per pixel";
+constexpr const char* kZeroArea = "Encode: a GIF needs at least one pixel across and down";
+constexpr const char* kTooLarge = "Encode: a GIF can be at most 65535 pixels wide and high";
+
 void PutWord(ByteStream& stream, std::uint32_t value) {
     stream.PutC(static_cast<std::uint8_t>(value & 0xFF));
     stream.PutC(static_cast<std::uint8_t>((value / 256) & 0xFF));
@@ -32,7 +36,17 @@ bool CxImageGif::Encode(ByteStream* stream) {
     }
     const int bits = GetBitCount();
     if (bits != 1 && bits != 4 && bits != 8) {
-        SetLastError("Encode: GIF needs an image of 1, 4 or 8 bits per pixel");
+        SetLastError(kUnsupportedBits);
+        return false;
+    }
+    // Readers refuse an image without pixels, so such a file could never be opened again.
+    if (GetWidth() == 0 || GetHeight() == 0) {
+        SetLastError(kZeroArea);
+        return false;
+    }
+    // A larger size would be written cut to 16 bits, and the file would lie about it.
+    if (GetWidth() > kGifLargestSide || GetHeight() > kGifLargestSide) {
+        SetLastError(kTooLarge);
         return false;
     }
     WriteHeader(*stream);

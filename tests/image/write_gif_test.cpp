@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace pattik {
 namespace {
@@ -137,6 +139,18 @@ TEST_F(WriteGifTest, FailuresAreReported) {
     EXPECT_FALSE(WriteGif((folder / "missing" / "a.gif").string(), picture, &error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(fs::exists(folder / "missing"));
+}
+
+TEST_F(WriteGifTest, LargestSizesAGifCanStateAreWritten) {
+    for (const auto& [width, height] : {std::pair{65535, 1}, std::pair{1, 65535}}) {
+        CxImage picture(kImageTypeGif);
+        ASSERT_NE(picture.Create(width, height, 24, kImageTypeGif), nullptr);
+        std::fill_n(picture.GetRows(), picture.GetHeader().biSizeImage, std::uint8_t{0});
+        const testing::DecodedGif gif = WriteAndRead(picture);
+        ASSERT_TRUE(gif.ok) << gif.error;
+        EXPECT_EQ(gif.width, width);
+        EXPECT_EQ(gif.height, height);
+    }
 }
 
 } // namespace
