@@ -166,6 +166,11 @@ void CxImage::SetLastError(const char* message) {
     state.lastError[kLastErrorSize - 1] = '\0';
 }
 
+void CxImage::SetEncodeFailure(SaveFailure cause, const char* message) {
+    SetLastError(message);
+    state.encodeFailure = cause;
+}
+
 std::uint8_t* CxImage::PixelAddress(int x, int y) const {
     return state.rows + std::size_t(y) * state.rowStride +
            std::size_t(x) * header.biBitCount / kBitsPerByte;

@@ -6,6 +6,8 @@
 #include "raster/drawing_context.h"
 #include "raster/geometry.h"
 
+#include "image/save_failure.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -87,11 +89,15 @@ class CxImage {
     RGBQUAD EffectiveTransparentColour() const;
 
     // Writes the image as a file of the given type (only GIF, type code 2). A file that
-    // cannot be completely written leaves the previous one, if any, untouched; false with the
-    // reason in the last error text.
-    bool Save(const std::string& path, std::uint32_t typeCode);
+    // cannot be completely written leaves the previous one, if any, untouched. A failure
+    // comes back with its cause and whole reason; the last error text holds the reason as far
+    // as it fits.
+    SaveResult Save(const std::string& path, std::uint32_t typeCode);
     // Writes to the caller's handle, which stays open.
     bool Encode(std::FILE* handle, std::uint32_t typeCode);
+    // False with the reason in the last error text: no stream, no pixels, a type or bit
+    // count it does not write, a size GIF cannot state (none across or down, or more than
+    // 65535 either way), or a stream that lost bytes.
     bool Encode(ByteStream* stream, std::uint32_t typeCode);
     // True when the image cannot be encoded to the stream; the last error text says why.
     bool CheckEncodable(ByteStream* stream);
@@ -127,6 +133,8 @@ class CxImage {
     static BlockAllocator blockAllocator;
 
     void SetLastError(const char* message);
+    // The last error text, and the cause Save reports when Encode gave up.
+    void SetEncodeFailure(SaveFailure cause, const char* message);
     std::uint32_t GetFrameDelay() const { return state.frameDelay; }
     std::int32_t GetXOffset() const { return state.xOffset; }
     std::int32_t GetYOffset() const { return state.yOffset; }
@@ -146,6 +154,7 @@ class CxImage {
         CxImage* viewOwner = nullptr; // the image whose buffers a view shows; null if owned
         std::uint32_t typeCode = kImageTypeUnknown;
         char lastError[kLastErrorSize] = {};
+        SaveFailure encodeFailure = SaveFailure::None;
         std::uint32_t frameDelay = 0;
         std::int32_t xDpi = kDefaultDpi;
         std::int32_t yDpi = kDefaultDpi;

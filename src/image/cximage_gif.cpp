@@ -36,17 +36,17 @@ bool CxImageGif::Encode(ByteStream* stream) {
     }
     const int bits = GetBitCount();
     if (bits != 1 && bits != 4 && bits != 8) {
-        SetLastError(kUnsupportedBits);
+        SetEncodeFailure(SaveFailure::UnsupportedFormat, kUnsupportedBits);
         return false;
     }
     // Readers refuse an image without pixels, so such a file could never be opened again.
     if (GetWidth() == 0 || GetHeight() == 0) {
-        SetLastError(kZeroArea);
+        SetEncodeFailure(SaveFailure::ZeroArea, kZeroArea);
         return false;
     }
     // A larger size would be written cut to 16 bits, and the file would lie about it.
     if (GetWidth() > kGifLargestSide || GetHeight() > kGifLargestSide) {
-        SetLastError(kTooLarge);
+        SetEncodeFailure(SaveFailure::PictureTooLarge, kTooLarge);
         return false;
     }
     WriteHeader(*stream);

@@ -135,29 +135,25 @@ SafeFileWriter::~SafeFileWriter() {
 
 bool SafeFileWriter::Open() {
     if (file != nullptr) {
-        errorNumber = EBUSY;
-        return false;
+        return Fail(SaveFailure::System, EBUSY);
     }
     // As fopen: an empty path names no file, rather than the folder's temporary.
     if (path.empty()) {
-        errorNumber = ENOENT;
-        return false;
+        return Fail(SaveFailure::System, ENOENT);
     }
-    errorNumber = FollowLinks(path, target);
-    if (errorNumber != 0) {
-        return false;
+    const int linkError = FollowLinks(path, target);
+    if (linkError != 0) {
+        return Fail(SaveFailure::System, linkError);
     }
     struct stat status {};
     if (stat(target.c_str(), &status) != 0) {
         if (errno != ENOENT) {
-            errorNumber = errno;
-            return false;
+            return Fail(SaveFailure::System, errno);
         }
         return OpenTemporary(nullptr);
     }
     if (S_ISDIR(status.st_mode)) {
-        errorNumber = EISDIR;
-        return false;
+        return Fail(SaveFailure::NotAFileOrDevice, EISDIR);
     }
     // A device node or FIFO replaced by a regular file would break whoever relies on it.
     if (!S_ISREG(status.st_mode)) {
@@ -170,15 +166,16 @@ bool SafeFileWriter::OpenInPlace() {
     inPlace = true;
     const int fd = open(target.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        errorNumber = errno;
-        return false;
+        return Fail(SaveFailure::System, errno);
     }
     file = fdopen(fd, "wb");
     if (file == nullptr) {
-        errorNumber = errno;
+        const int error = errno;
         close(fd);
-        return false;
+        return Fail(SaveFailure::System, error);
     }
+    failure = SaveFailure::None;
+    errorNumber = 0;
     errno = 0;
     return true;
 }
@@ -196,9 +193,9 @@ bool SafeFileWriter::OpenTemporary(const struct stat* existing) {
         }
     }
     if (fd < 0) {
-        errorNumber = errno;
+        const int error = errno;
         temporary.clear();
-        return false;
+        return Fail(SaveFailure::System, error);
     }
     if (existing != nullptr) {
         // Overwriting keeps a file's owner; a replacement keeps it where we are allowed to.
@@ -206,19 +203,21 @@ bool SafeFileWriter::OpenTemporary(const struct stat* existing) {
             [[maybe_unused]] const int ignored = fchown(fd, existing->st_uid, existing->st_gid);
         }
         if (fchmod(fd, existing->st_mode & kPermissionBits) != 0) {
-            errorNumber = errno;
+            const int error = errno;
             close(fd);
             RemoveTemporary();
-            return false;
+            return Fail(SaveFailure::System, error);
         }
     }
     file = fdopen(fd, "wb");
     if (file == nullptr) {
-        errorNumber = errno;
+        const int error = errno;
         close(fd);
         RemoveTemporary();
-        return false;
+        return Fail(SaveFailure::System, error);
     }
+    failure = SaveFailure::None;
+    errorNumber = 0;
     // Whatever errno says from here on was left by a write.
     errno = 0;
     return true;
@@ -226,30 +225,28 @@ bool SafeFileWriter::OpenTemporary(const struct stat* existing) {
 
 bool SafeFileWriter::Commit() {
     if (file == nullptr) {
-        errorNumber = EBADF;
-        return false;
+        return Fail(SaveFailure::System, EBADF);
     }
-    int failure = 0;
+    int failed = 0;
     if (std::ferror(file) != 0) {
         // The failed write left its reason behind; stdio keeps no copy of it.
-        failure = errno != 0 ? errno : EIO;
+        failed = errno != 0 ? errno : EIO;
     } else if (std::fflush(file) != 0) {
-        failure = errno;
+        failed = errno;
     } else if (fsync(fileno(file)) != 0 && !(inPlace && NothingToSync(errno))) {
-        failure = errno;
+        failed = errno;
     }
     const int closed = std::fclose(file);
     file = nullptr;
-    if (failure == 0 && closed != 0) {
-        failure = errno;
+    if (failed == 0 && closed != 0) {
+        failed = errno;
     }
-    if (failure == 0 && !inPlace && std::rename(temporary.c_str(), target.c_str()) != 0) {
-        failure = errno;
+    if (failed == 0 && !inPlace && std::rename(temporary.c_str(), target.c_str()) != 0) {
+        failed = errno;
     }
-    if (failure != 0) {
-        errorNumber = failure;
+    if (failed != 0) {
         RemoveTemporary();
-        return false;
+        return Fail(SaveFailure::System, failed);
     }
     if (!inPlace) {
         temporary.clear();
@@ -265,6 +262,12 @@ void SafeFileWriter::Abandon() {
         file = nullptr;
     }
     RemoveTemporary();
+}
+
+bool SafeFileWriter::Fail(SaveFailure cause, int error) {
+    failure = cause;
+    errorNumber = error;
+    return false;
 }
 
 void SafeFileWriter::RemoveTemporary() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/save_failure.h"
+
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -22,7 +24,7 @@ class SafeFileWriter {
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
-    // False, with the reason in ErrorNumber, when there is nothing to write to.
+    // False, with the reason in Failure and ErrorNumber, when there is nothing to write to.
     bool Open();
     // Valid between a successful Open and Commit or Abandon.
     std::FILE* Handle() const { return file; }
@@ -31,10 +33,14 @@ class SafeFileWriter {
     bool Commit();
     // Drops what was written; the target stays as it was.
     void Abandon();
-    // The errno value of the last failure.
+    // Why the last Open or Commit failed.
+    SaveFailure Failure() const { return failure; }
+    // The errno value of the last failure, or 0 when the system gave none.
     int ErrorNumber() const { return errorNumber; }
 
   private:
+    // Always false, to return from the failing step.
+    bool Fail(SaveFailure cause, int error);
     bool OpenInPlace();
     // existing: the regular file to be replaced, or null for a new one.
     bool OpenTemporary(const struct stat* existing);
@@ -45,6 +51,7 @@ class SafeFileWriter {
     std::string temporary; // empty when writing in place or once committed
     std::FILE* file = nullptr;
     bool inPlace = false;
+    SaveFailure failure = SaveFailure::None;
     int errorNumber = 0;
 };
 

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
 #include <utility>
 
 namespace pattik {
@@ -63,8 +64,8 @@ class WriteGifTest : public ::testing::Test {
 
     testing::DecodedGif WriteAndRead(const CxImage& picture) {
         const std::string path = (folder / "item.gif").string();
-        std::string error;
-        EXPECT_TRUE(WriteGif(path, picture, &error)) << error;
+        const SaveResult result = WriteGif(path, picture);
+        EXPECT_TRUE(result.Succeeded()) << result.reason;
         return testing::DecodeGifFile(path);
     }
 
@@ -128,18 +129,36 @@ TEST_F(WriteGifTest, BlackPixelsStayBlackWhenColoursRunOut) {
     EXPECT_EQ(Entry(fullGif, 255), (std::vector<std::uint8_t>{255, 127, 100}));
 }
 
-TEST_F(WriteGifTest, FailuresAreReported) {
-    CxImage empty(kImageTypeGif);
-    std::string error;
-    EXPECT_FALSE(WriteGif((folder / "a.gif").string(), empty, &error));
-    EXPECT_FALSE(error.empty());
+struct WriteFailureCase {
+    const char* name;
+    int width, height; // a negative width leaves the picture empty
+    const char* fileName;
+    SaveFailure cause;
+};
+
+class WriteGifFailure : public WriteGifTest,
+                        public ::testing::WithParamInterface<WriteFailureCase> {};
+
+TEST_P(WriteGifFailure, ReportsTheCauseAndWritesNothing) {
+    const WriteFailureCase& c = GetParam();
     CxImage picture(kImageTypeGif);
-    LoadRows(picture, {{kRed}});
-    error.clear();
-    EXPECT_FALSE(WriteGif((folder / "missing" / "a.gif").string(), picture, &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(fs::exists(folder / "missing"));
+    if (c.width >= 0) {
+        ASSERT_NE(picture.Create(c.width, c.height, 24, kImageTypeGif), nullptr);
+    }
+    const SaveResult result = WriteGif((folder / c.fileName).string(), picture);
+    EXPECT_EQ(result.cause, c.cause);
+    EXPECT_FALSE(result.reason.empty());
+    EXPECT_TRUE(fs::is_empty(folder));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WriteGifFailure,
+    ::testing::Values(WriteFailureCase{"Empty", -1, 0, "a.gif", SaveFailure::EmptyPicture},
+                      WriteFailureCase{"NoColumns", 0, 2, "a.gif", SaveFailure::ZeroArea},
+                      WriteFailureCase{"TooWide", 65536, 1, "a.gif", SaveFailure::PictureTooLarge},
+                      WriteFailureCase{"TooHigh", 1, 65536, "a.gif", SaveFailure::PictureTooLarge},
+                      WriteFailureCase{"Folder", 1, 1, "", SaveFailure::NotAFileOrDevice}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(WriteGifTest, LargestSizesAGifCanStateAreWritten) {
     for (const auto& [width, height] : {std::pair{65535, 1}, std::pair{1, 65535}}) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -323,8 +324,25 @@ TEST_F(OutputTest, OneFailedFileLeavesTheOthersWritten) {
     EXPECT_EQ(result.written, (std::vector<std::string>{In("item.gif"), In("itemRp.gif")}));
     ASSERT_EQ(result.failures.size(), 1u);
     EXPECT_EQ(result.failures[0].fileName, In("itemDP.gif"));
+    EXPECT_EQ(result.failures[0].cause, SaveFailure::NotAFileOrDevice);
     // No half-written file is left beside them.
     EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"item.gif", "itemDP.gif", "itemRp.gif"}));
+}
+
+// The reason is longer than any fixed buffer once the path is; the window needs all of it
+// and the cause to word its own message.
+TEST_F(OutputTest, LongPathFailuresKeepTheWholeReasonAndTheCause) {
+    Choose(Gender::Female, ItemCategory::Top);
+    const std::string name = std::string(240, 'n');
+    const OutputResult result = panel.ComposeOutput(In("missing/" + name + ".gif"));
+    ASSERT_EQ(result.failures.size(), 3u);
+    for (const OutputResult::Failure& failure : result.failures) {
+        EXPECT_EQ(failure.reason,
+                  "Save: cannot open " + failure.fileName + ": No such file or directory");
+        EXPECT_EQ(failure.cause, SaveFailure::System);
+        EXPECT_EQ(failure.errorNumber, ENOENT);
+    }
+    EXPECT_EQ(result.failures[2].fileName, In("missing/" + name + "Rp.gif"));
 }
 
 } // namespace
