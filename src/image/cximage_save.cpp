@@ -15,12 +15,17 @@ constexpr const char* kNullStream = "null file handler";
 constexpr const char* kNullImage = "null image!!!";
 constexpr const char* kUnknownFormat = "Encode: Unknown format";
 constexpr const char* kStreamFailed = "Encode: the stream failed while writing";
+constexpr const char* kNoFileOrDevice = "neither a regular file nor a device";
 
 std::string FileError(const char* what, const std::string& path, const char* problem) {
     return std::string("Save: cannot ") + what + " " + path + ": " + problem;
 }
 
 std::string OpenError(const SafeFileWriter& file, const std::string& path) {
+    // A FIFO or socket has no errno of its own to report.
+    if (file.ErrorNumber() == 0) {
+        return FileError("open", path, kNoFileOrDevice);
+    }
     return FileError("open", path, std::strerror(file.ErrorNumber()));
 }
 

@@ -112,9 +112,14 @@ std::string RandomSuffix() {
     return suffix;
 }
 
-// Errors fsync gives for files that have nothing to sync, such as terminals and FIFOs.
+// Errors fsync gives for files that have nothing to sync, such as terminals and /dev/null.
 bool NothingToSync(int error) {
     return error == EINVAL || error == EROFS || error == ENOTSUP;
+}
+
+// The kinds of node that are written in place rather than replaced.
+bool IsDevice(mode_t mode) {
+    return S_ISCHR(mode) || S_ISBLK(mode);
 }
 
 void SyncDirectoryOf(const std::string& target) {
@@ -152,21 +157,45 @@ bool SafeFileWriter::Open() {
         }
         return OpenTemporary(nullptr);
     }
+    if (S_ISREG(status.st_mode)) {
+        return OpenTemporary(&status);
+    }
     if (S_ISDIR(status.st_mode)) {
         return Fail(SaveFailure::NotAFileOrDevice, EISDIR);
     }
-    // A device node or FIFO replaced by a regular file would break whoever relies on it.
-    if (!S_ISREG(status.st_mode)) {
-        return OpenInPlace();
+    // Opening a FIFO for writing waits until some process reads it, perhaps for ever.
+    if (!IsDevice(status.st_mode)) {
+        return Fail(SaveFailure::NotAFileOrDevice, 0);
     }
-    return OpenTemporary(&status);
+    // A device node replaced by a regular file would break whoever relies on it.
+    return OpenInPlace();
 }
 
 bool SafeFileWriter::OpenInPlace() {
     inPlace = true;
-    const int fd = open(target.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO put in the device's place since the stat cannot hold the
+    // open up; no O_TRUNC, which devices ignore anyway, so a regular file put there is not
+    // emptied before it is refused.
+    const int fd = open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return Fail(SaveFailure::System, errno);
+    }
+    struct stat status {};
+    if (fstat(fd, &status) != 0) {
+        const int error = errno;
+        close(fd);
+        return Fail(SaveFailure::System, error);
+    }
+    if (!IsDevice(status.st_mode)) {
+        close(fd);
+        return Fail(SaveFailure::NotAFileOrDevice, 0);
+    }
+    // Writes to the device itself wait for it as usual.
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const int error = errno;
+        close(fd);
+        return Fail(SaveFailure::System, error);
     }
     file = fdopen(fd, "wb");
     if (file == nullptr) {

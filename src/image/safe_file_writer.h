@@ -13,8 +13,8 @@ namespace pattik {
 // Writes a file so that no failure leaves a truncated one behind: the bytes go to a
 // temporary file beside the target, which takes the target's place only once all of it
 // reached the disk. The target keeps its permission bits; a symbolic link keeps pointing
-// at the file it named. A target that exists but is no regular file (a device, a FIFO)
-// cannot be replaced and is written in place.
+// at the file it named. A device (/dev/null, a disk) cannot be replaced and is written in
+// place; a folder, FIFO or socket is refused, as nothing there takes a picture.
 class SafeFileWriter {
   public:
     // The path is a narrow string handed to the system as it is (UTF-8 on our platforms).
@@ -25,6 +25,7 @@ class SafeFileWriter {
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
     // False, with the reason in Failure and ErrorNumber, when there is nothing to write to.
+    // Never waits for another process: a FIFO is refused, not opened.
     bool Open();
     // Valid between a successful Open and Commit or Abandon.
     std::FILE* Handle() const { return file; }

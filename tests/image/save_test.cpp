@@ -188,6 +188,26 @@ TEST_F(SaveFolder, LongPathFailureKeepsItsWholeReason) {
     EXPECT_EQ(image.GetLastError(), result.reason.substr(0, kLastErrorSize - 1));
 }
 
+// The read end is held open, so a save that opened the FIFO would not wait but write into
+// it, and the test fails instead of hanging.
+TEST_F(SaveFolder, FifoIsRefusedAndGetsNoBytes) {
+    const fs::path fifo = folder / "pipe.gif";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+
+    const SaveResult result = image.Save(fifo.string(), kImageTypeGif);
+    EXPECT_EQ(result.cause, SaveFailure::NotAFileOrDevice);
+    EXPECT_EQ(result.errorNumber, 0);
+    EXPECT_EQ(result.reason,
+              "Save: cannot open " + fifo.string() + ": neither a regular file nor a device");
+    char byte = 0;
+    EXPECT_LE(read(reader, &byte, 1), 0) << "bytes reached the pipe";
+    close(reader);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    ExpectNoTemporaries();
+}
+
 TEST_F(SaveFolder, UnwritableFolderFailsWithoutAFile) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "permission bits do not stop root; ParentIsAFile covers the refusal";
