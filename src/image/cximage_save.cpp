@@ -15,6 +15,8 @@ constexpr const char* kNullStream = "null file handler";
 constexpr const char* kNullImage = "null image!!!";
 constexpr const char* kUnknownFormat = "Encode: Unknown format";
 constexpr const char* kStreamFailed = "Encode: the stream failed while writing";
+constexpr const char* kEmptyPath = "Save: cannot open an empty path";
+constexpr const char* kPathWithNul = "Save: cannot open a path holding a NUL byte";
 constexpr const char* kNoFileOrDevice = "neither a regular file nor a device";
 
 std::string FileError(const char* what, const std::string& path, const char* problem) {
@@ -22,6 +24,10 @@ std::string FileError(const char* what, const std::string& path, const char* pro
 }
 
 std::string OpenError(const SafeFileWriter& file, const std::string& path) {
+    if (file.Failure() == SaveFailure::InvalidPath) {
+        // The path stays out of the text: up to its NUL byte it reads as another file.
+        return path.empty() ? kEmptyPath : kPathWithNul;
+    }
     // A FIFO or socket has no errno of its own to report.
     if (file.ErrorNumber() == 0) {
         return FileError("open", path, kNoFileOrDevice);

@@ -17,6 +17,9 @@ std::string GifBaseName(std::string_view path) {
 
 OutputNames OutputNamesFor(std::string_view path) {
     const std::string base = GifBaseName(path);
+    if (base.empty() || base.back() == '/') {
+        return OutputNames{};
+    }
     return OutputNames{base + ".gif", base + "DP.gif", base + "Rp.gif"};
 }
 

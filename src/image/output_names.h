@@ -19,6 +19,9 @@ struct OutputNames {
 // a slash.
 std::string GifBaseName(std::string_view path);
 
+// All three names are empty, which no save accepts, when the base has no file name (an
+// empty path, a folder, a name that starts with ".gif"): saving would write hidden files
+// called ".gif" and "DP.gif".
 OutputNames OutputNamesFor(std::string_view path);
 
 } // namespace pattik

@@ -142,9 +142,10 @@ bool SafeFileWriter::Open() {
     if (file != nullptr) {
         return Fail(SaveFailure::System, EBUSY);
     }
-    // As fopen: an empty path names no file, rather than the folder's temporary.
-    if (path.empty()) {
-        return Fail(SaveFailure::System, ENOENT);
+    // An empty path names no file; the system would end a path at a NUL byte and so write a
+    // file other than the one the caller named.
+    if (path.empty() || path.find('\0') != std::string::npos) {
+        return Fail(SaveFailure::InvalidPath, 0);
     }
     const int linkError = FollowLinks(path, target);
     if (linkError != 0) {

@@ -17,7 +17,8 @@ namespace pattik {
 // place; a folder, FIFO or socket is refused, as nothing there takes a picture.
 class SafeFileWriter {
   public:
-    // The path is a narrow string handed to the system as it is (UTF-8 on our platforms).
+    // The path is a narrow string handed to the system as it is (UTF-8 on our platforms);
+    // Open refuses an empty one and one holding a NUL byte.
     explicit SafeFileWriter(std::string targetPath) : path(std::move(targetPath)) {}
     // Abandons a file that was not committed.
     ~SafeFileWriter();

@@ -208,6 +208,21 @@ TEST_F(SaveFolder, FifoIsRefusedAndGetsNoBytes) {
     ExpectNoTemporaries();
 }
 
+TEST_F(SaveFolder, PathsNamingNoFileAreRefused) {
+    // Cut at its NUL byte, the second path would name new.gif, which must not appear.
+    const std::pair<std::string, const char*> paths[] = {
+        {"", "Save: cannot open an empty path"},
+        {PathOf("new.gif") + std::string(1, '\0') + "x",
+         "Save: cannot open a path holding a NUL byte"}};
+    for (const auto& [path, reason] : paths) {
+        const SaveResult result = image.Save(path, kImageTypeGif);
+        EXPECT_EQ(result.cause, SaveFailure::InvalidPath);
+        EXPECT_EQ(result.reason, reason);
+        EXPECT_STREQ(image.GetLastError(), reason);
+    }
+    EXPECT_TRUE(Listing(folder).empty());
+}
+
 TEST_F(SaveFolder, UnwritableFolderFailsWithoutAFile) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "permission bits do not stop root; ParentIsAFile covers the refusal";

@@ -42,6 +42,16 @@ INSTANTIATE_TEST_SUITE_P(
                       NamesCase{"art.GIFs/hat.gif", "art.GIFs/hat"},
                       NamesCase{"/a.gif/b.gif/hat", "/a.gif/b.gif/hat"}));
 
+TEST(GifOutputNamesRefusal, PathWithoutAFileNameGivesNoNames) {
+    // Saved as they are, these would write hidden ".gif" and "DP.gif" files.
+    for (const char* path : {"", "/x/", "/x/.gif", "hat/.GIF.bak"}) {
+        const OutputNames names = OutputNamesFor(path);
+        EXPECT_EQ(names.wear, "") << path;
+        EXPECT_EQ(names.dp, "") << path;
+        EXPECT_EQ(names.hair, "") << path;
+    }
+}
+
 TEST(GifOutputNamesLength, PathsOfAnyLengthKeepEveryCharacter) {
     const std::string folder(5000, 'a');
     EXPECT_EQ(GifBaseName("/" + folder + "/그림.gif"), "/" + folder + "/그림");

@@ -345,5 +345,15 @@ TEST_F(OutputTest, LongPathFailuresKeepTheWholeReasonAndTheCause) {
     EXPECT_EQ(result.failures[2].fileName, In("missing/" + name + "Rp.gif"));
 }
 
+TEST_F(OutputTest, EmptyPathSavesNothing) {
+    Choose(Gender::Female, ItemCategory::Top);
+    const OutputResult result = panel.ComposeOutput("");
+    EXPECT_TRUE(result.written.empty());
+    ASSERT_EQ(result.failures.size(), 3u);
+    for (const OutputResult::Failure& failure : result.failures) {
+        EXPECT_EQ(failure.cause, SaveFailure::InvalidPath);
+    }
+}
+
 } // namespace
 } // namespace pattik
