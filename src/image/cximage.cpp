@@ -18,6 +18,7 @@ constexpr std::uint64_t kBitsPerUnit = 256;
 constexpr const char* kInvalidSize = "CxImage::Create invalid size";
 constexpr const char* kMaxMemoryExceeded = "CXIMAGE_MAX_MEMORY exceeded";
 constexpr const char* kCannotAllocate = "CxImage::Create can't allocate memory";
+constexpr const char* kViewCannotCreate = "CxImage::Create: a view cannot be re-created";
 
 std::int32_t PelsPerMetre(std::int32_t dpi) {
     return static_cast<std::int32_t>(std::floor(dpi * kInchesPerMetre + 0.5));
@@ -68,29 +69,35 @@ CxImage::~CxImage() {
 void CxImage::Reset(std::uint32_t typeCode) {
     // Dropping an owned block here, rather than just forgetting it, keeps Reset from leaking.
     Destroy();
-    pixelBlock = nullptr;
-    header = BITMAPINFOHEADER{};
     info = ImageInfo{};
-    info.typeCode = typeCode;
-    info.TransparentIndex = kNoTransparency;
-    info.xDpi = kDefaultDpi;
-    info.yDpi = kDefaultDpi;
-    header.biXPelsPerMeter = PelsPerMetre(info.xDpi);
-    header.biYPelsPerMeter = PelsPerMetre(info.yDpi);
+    state = State{};
+    state.typeCode = typeCode;
+    ForgetPixels();
 }
 
 bool CxImage::Destroy() {
-    if (info.viewOwner != nullptr) {
+    if (state.viewOwner != nullptr) {
         return false;
     }
     std::free(pixelBlock);
-    pixelBlock = nullptr;
+    ForgetPixels();
     return true;
+}
+
+void CxImage::ForgetPixels() {
+    pixelBlock = nullptr;
+    header = BITMAPINFOHEADER{};
+    header.biXPelsPerMeter = PelsPerMetre(state.xDpi);
+    header.biYPelsPerMeter = PelsPerMetre(state.yDpi);
+    state.rowStride = 0;
+    state.rows = nullptr;
+    state.nearestCacheValid = false;
 }
 
 std::uint8_t* CxImage::Create(std::int32_t width, std::int32_t height, std::uint32_t bitCount,
                               std::uint32_t typeCode) {
     if (!Destroy()) {
+        SetLastError(kViewCannotCreate);
         return nullptr;
     }
     // A negative size would make negative strides and block sizes; refuse it outright.
@@ -121,8 +128,8 @@ std::uint8_t* CxImage::Create(std::int32_t width, std::int32_t height, std::uint
         return nullptr;
     }
 
-    info.rowStride = static_cast<std::uint32_t>(stride);
-    info.typeCode = typeCode;
+    state.rowStride = static_cast<std::uint32_t>(stride);
+    state.typeCode = typeCode;
     header.biSize = kDibHeaderSize;
     header.biWidth = width;
     header.biHeight = height;
@@ -137,7 +144,7 @@ std::uint8_t* CxImage::Create(std::int32_t width, std::int32_t height, std::uint
     std::memset(block + kDibHeaderSize, 0, paletteBytes);
     std::memcpy(block, &header, kDibHeaderSize);
     pixelBlock = block;
-    info.rows = block + kDibHeaderSize + paletteBytes;
+    state.rows = block + kDibHeaderSize + paletteBytes;
     return pixelBlock;
 }
 
@@ -149,17 +156,23 @@ void CxImage::ShareFrom(CxImage& source) {
     Destroy();
     header = source.header;
     info = source.info;
+    state = source.state;
     pixelBlock = source.pixelBlock;
-    info.viewOwner = &source;
+    state.viewOwner = &source;
 }
 
 void CxImage::SetLastError(const char* message) {
-    std::strncpy(info.lastError, message, kLastErrorSize - 1);
-    info.lastError[kLastErrorSize - 1] = '\0';
+    std::strncpy(state.lastError, message, kLastErrorSize - 1);
+    state.lastError[kLastErrorSize - 1] = '\0';
+}
+
+void CxImage::SetEncodeFailure(SaveFailure cause, const char* message) {
+    SetLastError(message);
+    state.encodeFailure = cause;
 }
 
 std::uint8_t* CxImage::PixelAddress(int x, int y) const {
-    return info.rows + std::size_t(y) * info.rowStride +
+    return state.rows + std::size_t(y) * state.rowStride +
            std::size_t(x) * header.biBitCount / kBitsPerByte;
 }
 
@@ -167,7 +180,7 @@ DibRef CxImage::BlockDib() const {
     if (pixelBlock == nullptr) {
         return DibRef{};
     }
-    return DibRef{reinterpret_cast<const BITMAPINFOHEADER*>(pixelBlock), GetPalette(), info.rows};
+    return DibRef{reinterpret_cast<const BITMAPINFOHEADER*>(pixelBlock), GetPalette(), state.rows};
 }
 
 } // namespace pattik

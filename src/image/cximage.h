@@ -6,6 +6,8 @@
 #include "raster/drawing_context.h"
 #include "raster/geometry.h"
 
+#include "image/save_failure.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -33,25 +35,12 @@ inline constexpr std::uint16_t kTrueColourBits = 24;
 inline constexpr int kDefaultDpi = 96;
 inline constexpr std::size_t kLastErrorSize = 256;
 
-// The settings of an image. Callers set TransparentIndex and TransparentColour directly.
+// The colour key of an image, which callers set directly; everything else about an image is
+// read through its getters.
 struct ImageInfo {
-    std::uint32_t rowStride = 0;  // bytes per row, padded to a multiple of 4
-    std::uint8_t* rows = nullptr; // row 0, the bottom row, inside the pixel block
-    CxImage* viewOwner = nullptr; // the image whose buffers a view shows; null if owned
-    std::uint32_t typeCode = kImageTypeUnknown;
-    char lastError[kLastErrorSize] = {};
     std::int32_t TransparentIndex = kNoTransparency;
     // Compared in all four bytes against pixels whose reserved byte is 0.
     RGBQUAD TransparentColour;
-    std::uint32_t frameDelay = 0;
-    std::int32_t xDpi = kDefaultDpi;
-    std::int32_t yDpi = kDefaultDpi;
-    std::int32_t xOffset = 0;
-    std::int32_t yOffset = 0;
-    // NearestIndex remembers its last answer: runs of one colour cost one palette scan.
-    RGBQUAD lastNearestColour;
-    std::uint8_t lastNearestIndex = 0;
-    bool nearestCacheValid = false;
 };
 
 // The raster image: a device-independent bitmap (header, palette, rows bottom row first)
@@ -68,10 +57,11 @@ class CxImage {
     CxImage& operator=(const CxImage&) = delete;
 
     void Reset(std::uint32_t typeCode);
-    // False, freeing nothing, for a view.
+    // Leaves the image empty, keeping its settings; false, freeing nothing, for a view.
     bool Destroy();
     // An image of the given size with rows of undefined content and an all-black palette.
-    // Returns the pixel block, or null with the reason in the last error text.
+    // Returns the pixel block, or null with the reason in the last error text and the image
+    // left empty (a view stays a view of its source).
     std::uint8_t* Create(std::int32_t width, std::int32_t height, std::uint32_t bitCount,
                          std::uint32_t typeCode);
     // Makes this object a view of the source's buffers and settings; it never frees them.
@@ -99,11 +89,15 @@ class CxImage {
     RGBQUAD EffectiveTransparentColour() const;
 
     // Writes the image as a file of the given type (only GIF, type code 2). A file that
-    // cannot be completely written leaves the previous one, if any, untouched; false with the
-    // reason in the last error text.
-    bool Save(const std::string& path, std::uint32_t typeCode);
+    // cannot be completely written leaves the previous one, if any, untouched. A failure
+    // comes back with its cause and whole reason; the last error text holds the reason as far
+    // as it fits.
+    SaveResult Save(const std::string& path, std::uint32_t typeCode);
     // Writes to the caller's handle, which stays open.
     bool Encode(std::FILE* handle, std::uint32_t typeCode);
+    // False with the reason in the last error text: no stream, no pixels, a type or bit
+    // count it does not write, a size GIF cannot state (none across or down, or more than
+    // 65535 either way), or a stream that lost bytes.
     bool Encode(ByteStream* stream, std::uint32_t typeCode);
     // True when the image cannot be encoded to the stream; the last error text says why.
     bool CheckEncodable(ByteStream* stream);
@@ -111,18 +105,21 @@ class CxImage {
     std::int32_t GetWidth() const { return header.biWidth; }
     std::int32_t GetHeight() const { return header.biHeight; }
     std::uint16_t GetBitCount() const { return header.biBitCount; }
-    std::uint32_t GetRowStride() const { return info.rowStride; }
+    std::uint32_t GetRowStride() const { return state.rowStride; }
+    // Row 0, the bottom row, inside the pixel block; null without one.
+    std::uint8_t* GetRows() { return state.rows; }
+    const std::uint8_t* GetRows() const { return state.rows; }
     // Entries in the palette: 2, 16 or 256, or 0 for a 24-bit image.
     std::uint32_t GetPaletteSize() const { return header.biClrUsed; }
-    std::uint32_t GetTypeCode() const { return info.typeCode; }
+    std::uint32_t GetTypeCode() const { return state.typeCode; }
     const BITMAPINFOHEADER& GetHeader() const { return header; }
     const std::uint8_t* GetPixelBlock() const { return pixelBlock; }
-    const CxImage* GetViewOwner() const { return info.viewOwner; }
+    const CxImage* GetViewOwner() const { return state.viewOwner; }
     bool IsValid() const { return pixelBlock != nullptr; }
-    const char* GetLastError() const { return info.lastError; }
+    const char* GetLastError() const { return state.lastError; }
 
   protected:
-    // Owned unless info.viewOwner is set.
+    // Owned unless the image is a view.
     std::uint8_t* pixelBlock = nullptr;
     BITMAPINFOHEADER header;
 
@@ -136,6 +133,11 @@ class CxImage {
     static BlockAllocator blockAllocator;
 
     void SetLastError(const char* message);
+    // The last error text, and the cause Save reports when Encode gave up.
+    void SetEncodeFailure(SaveFailure cause, const char* message);
+    std::uint32_t GetFrameDelay() const { return state.frameDelay; }
+    std::int32_t GetXOffset() const { return state.xOffset; }
+    std::int32_t GetYOffset() const { return state.yOffset; }
     bool IsInside(int x, int y) const {
         return x >= 0 && y >= 0 && x < header.biWidth && y < header.biHeight;
     }
@@ -143,6 +145,31 @@ class CxImage {
     std::uint8_t* PixelAddress(int x, int y) const;
     // The DIB as the drawing layer reads it: the block's own header copy, palette and rows.
     DibRef BlockDib() const;
+
+  private:
+    // Everything about the image but its pixels, header and colour key.
+    struct State {
+        std::uint32_t rowStride = 0;  // bytes per row, padded to a multiple of 4
+        std::uint8_t* rows = nullptr; // row 0, the bottom row, inside the pixel block
+        CxImage* viewOwner = nullptr; // the image whose buffers a view shows; null if owned
+        std::uint32_t typeCode = kImageTypeUnknown;
+        char lastError[kLastErrorSize] = {};
+        SaveFailure encodeFailure = SaveFailure::None;
+        std::uint32_t frameDelay = 0;
+        std::int32_t xDpi = kDefaultDpi;
+        std::int32_t yDpi = kDefaultDpi;
+        std::int32_t xOffset = 0;
+        std::int32_t yOffset = 0;
+        // NearestIndex remembers its last answer: runs of one colour cost one palette scan.
+        RGBQUAD lastNearestColour;
+        std::uint8_t lastNearestIndex = 0;
+        bool nearestCacheValid = false;
+    };
+
+    // An empty header, no pixels and no rows; the settings stay.
+    void ForgetPixels();
+
+    State state;
 };
 
 } // namespace pattik

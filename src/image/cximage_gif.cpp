@@ -19,6 +19,10 @@ constexpr std::uint8_t kTrailer = 0x3B;
 // GIF has no code size below 2, so a two-colour picture is coded as if it had four.
 constexpr int kSmallestCodeSize = 2;
 
+constexpr const char* kUnsupportedBits = "Encode: GIF needs an image of 1, 4 or 8 bits per pixel";
+constexpr const char* kZeroArea = "Encode: a GIF needs at least one pixel across and down";
+constexpr const char* kTooLarge = "Encode: a GIF can be at most 65535 pixels wide and high";
+
 void PutWord(ByteStream& stream, std::uint32_t value) {
     stream.PutC(static_cast<std::uint8_t>(value & 0xFF));
     stream.PutC(static_cast<std::uint8_t>((value / 256) & 0xFF));
@@ -32,7 +36,17 @@ bool CxImageGif::Encode(ByteStream* stream) {
     }
     const int bits = GetBitCount();
     if (bits != 1 && bits != 4 && bits != 8) {
-        SetLastError("Encode: GIF needs an image of 1, 4 or 8 bits per pixel");
+        SetEncodeFailure(SaveFailure::UnsupportedFormat, kUnsupportedBits);
+        return false;
+    }
+    // Readers refuse an image without pixels, so such a file could never be opened again.
+    if (GetWidth() == 0 || GetHeight() == 0) {
+        SetEncodeFailure(SaveFailure::ZeroArea, kZeroArea);
+        return false;
+    }
+    // A larger size would be written cut to 16 bits, and the file would lie about it.
+    if (GetWidth() > kGifLargestSide || GetHeight() > kGifLargestSide) {
+        SetEncodeFailure(SaveFailure::PictureTooLarge, kTooLarge);
         return false;
     }
     WriteHeader(*stream);
@@ -63,7 +77,7 @@ void CxImageGif::WriteHeader(ByteStream& stream) const {
 void CxImageGif::WriteGraphicControl(ByteStream& stream) {
     control_.flags = static_cast<std::uint8_t>((disposalMethod_ & 7) * 4 +
                                                (info.TransparentIndex != kNoTransparency ? 1 : 0));
-    control_.delay = static_cast<std::uint16_t>(info.frameDelay & 0xFFFF);
+    control_.delay = static_cast<std::uint16_t>(GetFrameDelay() & 0xFFFF);
     control_.transparentIndex = static_cast<std::uint8_t>(info.TransparentIndex & 0xFF);
     const std::array<std::uint8_t, kGraphicControlSize> record = {
         control_.flags, static_cast<std::uint8_t>(control_.delay & 0xFF),
@@ -77,8 +91,8 @@ void CxImageGif::WriteGraphicControl(ByteStream& stream) {
 
 void CxImageGif::WriteImage(ByteStream& stream) {
     stream.PutC(kImageSeparator);
-    PutWord(stream, static_cast<std::uint32_t>(info.xOffset));
-    PutWord(stream, static_cast<std::uint32_t>(info.yOffset));
+    PutWord(stream, static_cast<std::uint32_t>(GetXOffset()));
+    PutWord(stream, static_cast<std::uint32_t>(GetYOffset()));
     PutWord(stream, static_cast<std::uint32_t>(GetWidth()));
     PutWord(stream, static_cast<std::uint32_t>(GetHeight()));
     stream.PutC(kImageFlags);

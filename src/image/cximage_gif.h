@@ -7,6 +7,9 @@
 
 namespace pattik {
 
+// A GIF states its width and height in 16 bits.
+inline constexpr std::int32_t kGifLargestSide = 65535;
+
 // The GIF kind of image: every picture the program makes is one. It adds only the
 // writer's state; Encode writes the image as a GIF89a file with one graphic control
 // extension and one image.

@@ -18,7 +18,7 @@ bool CxImage::LoadFromDeviceBitmap(const DeviceBitmap* bitmap) {
         nullptr) {
         return false;
     }
-    if (GetDIBits24(*bitmap, info.rows) == 0) {
+    if (GetDIBits24(*bitmap, state.rows) == 0) {
         // The image stays allocated, its pixels undefined, as a failed read leaves it.
         SetLastError(kGetDIBitsFailed);
         return false;

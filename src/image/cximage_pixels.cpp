@@ -53,7 +53,7 @@ void CxImage::SetPaletteColor(std::uint8_t index, RGBQUAD colour) {
     }
     palette[index] = colour;
     // The cached nearest index may no longer be the nearest.
-    info.nearestCacheValid = false;
+    state.nearestCacheValid = false;
 }
 
 void CxImage::SetPaletteColor(std::uint8_t index, COLORREF colour) {
@@ -69,7 +69,7 @@ std::uint8_t CxImage::GetPixelIndex(int x, int y) const {
             return static_cast<std::uint8_t>(info.TransparentIndex);
         }
         // A picture 0 pixels wide or high has no row 0 to read from.
-        return info.rowStride != 0 && header.biHeight > 0 ? info.rows[0] : 0;
+        return state.rowStride != 0 && header.biHeight > 0 ? state.rows[0] : 0;
     }
     const std::uint8_t byte = *PixelAddress(x, y);
     if (header.biBitCount == kByteIndexBits) {
@@ -121,11 +121,11 @@ std::uint8_t CxImage::NearestIndex(RGBQUAD colour) {
     if (pixelBlock == nullptr || GetPaletteSize() == 0) {
         return 0;
     }
-    if (info.nearestCacheValid && info.lastNearestColour == colour) {
-        return info.lastNearestIndex;
+    if (state.nearestCacheValid && state.lastNearestColour == colour) {
+        return state.lastNearestIndex;
     }
-    info.lastNearestColour = colour;
-    info.nearestCacheValid = true;
+    state.lastNearestColour = colour;
+    state.nearestCacheValid = true;
 
     // A colours-important count above the palette size must not lead the scan past it.
     const std::uint32_t important = header.biClrImportant;
@@ -146,8 +146,8 @@ std::uint8_t CxImage::NearestIndex(RGBQUAD colour) {
             best = i;
         }
     }
-    info.lastNearestIndex = static_cast<std::uint8_t>(best);
-    return info.lastNearestIndex;
+    state.lastNearestIndex = static_cast<std::uint8_t>(best);
+    return state.lastNearestIndex;
 }
 
 RGBQUAD CxImage::EffectiveTransparentColour() const {

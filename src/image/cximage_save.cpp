@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace pattik {
 namespace {
@@ -14,30 +15,49 @@ constexpr const char* kNullStream = "null file handler";
 constexpr const char* kNullImage = "null image!!!";
 constexpr const char* kUnknownFormat = "Encode: Unknown format";
 constexpr const char* kStreamFailed = "Encode: the stream failed while writing";
+constexpr const char* kEmptyPath = "Save: cannot open an empty path";
+constexpr const char* kPathWithNul = "Save: cannot open a path holding a NUL byte";
+constexpr const char* kNoFileOrDevice = "neither a regular file nor a device";
 
-std::string FileError(const char* what, const std::string& path, int errorNumber) {
-    return std::string("Save: cannot ") + what + " " + path + ": " + std::strerror(errorNumber);
+std::string FileError(const char* what, const std::string& path, const char* problem) {
+    return std::string("Save: cannot ") + what + " " + path + ": " + problem;
+}
+
+std::string OpenError(const SafeFileWriter& file, const std::string& path) {
+    if (file.Failure() == SaveFailure::InvalidPath) {
+        // The path stays out of the text: up to its NUL byte it reads as another file.
+        return path.empty() ? kEmptyPath : kPathWithNul;
+    }
+    // A FIFO or socket has no errno of its own to report.
+    if (file.ErrorNumber() == 0) {
+        return FileError("open", path, kNoFileOrDevice);
+    }
+    return FileError("open", path, std::strerror(file.ErrorNumber()));
 }
 
 } // namespace
 
-bool CxImage::Save(const std::string& path, std::uint32_t typeCode) {
+SaveResult CxImage::Save(const std::string& path, std::uint32_t typeCode) {
+    // The result keeps the reason whole; the last error text keeps what fits of it.
+    const auto fail = [this](SaveFailure cause, int errorNumber, std::string reason) {
+        SetLastError(reason.c_str());
+        return SaveResult{cause, errorNumber, std::move(reason)};
+    };
     SafeFileWriter file(path);
     if (!file.Open()) {
-        SetLastError(FileError("open", path, file.ErrorNumber()).c_str());
-        return false;
+        return fail(file.Failure(), file.ErrorNumber(), OpenError(file, path));
     }
     const bool encoded = Encode(file.Handle(), typeCode);
-    // Encode's own reasons (format, empty image) stand; a failed write is the file's.
+    // Encode's own reasons (format, size, empty image) stand; a failed write is the file's.
     if (!encoded && std::ferror(file.Handle()) == 0) {
-        return false;
+        return fail(state.encodeFailure, 0, GetLastError());
     }
     // Only a file written to the end, flushed and synced may take the target's place.
     if (!file.Commit()) {
-        SetLastError(FileError("write", path, file.ErrorNumber()).c_str());
-        return false;
+        return fail(file.Failure(), file.ErrorNumber(),
+                    FileError("write", path, std::strerror(file.ErrorNumber())));
     }
-    return encoded;
+    return SaveResult{};
 }
 
 bool CxImage::Encode(std::FILE* handle, std::uint32_t typeCode) {
@@ -51,19 +71,19 @@ bool CxImage::Encode(std::FILE* handle, std::uint32_t typeCode) {
 
 bool CxImage::Encode(ByteStream* stream, std::uint32_t typeCode) {
     if (typeCode != kImageTypeGif) {
-        SetLastError(kUnknownFormat);
+        SetEncodeFailure(SaveFailure::UnsupportedFormat, kUnknownFormat);
         return false;
     }
     // A view of this image: the writer sees its pixels and settings and frees nothing.
     CxImageGif writer;
     writer.ShareFrom(*this);
     if (!writer.Encode(stream)) {
-        SetLastError(writer.GetLastError());
+        SetEncodeFailure(writer.state.encodeFailure, writer.GetLastError());
         return false;
     }
     // The writer never looks at the stream's results, so a lost byte shows only here.
     if (stream->Error() != 0) {
-        SetLastError(kStreamFailed);
+        SetEncodeFailure(SaveFailure::System, kStreamFailed);
         return false;
     }
     return true;
@@ -71,11 +91,11 @@ bool CxImage::Encode(ByteStream* stream, std::uint32_t typeCode) {
 
 bool CxImage::CheckEncodable(ByteStream* stream) {
     if (stream == nullptr) {
-        SetLastError(kNullStream);
+        SetEncodeFailure(SaveFailure::System, kNullStream);
         return true;
     }
     if (pixelBlock == nullptr) {
-        SetLastError(kNullImage);
+        SetEncodeFailure(SaveFailure::EmptyPicture, kNullImage);
         return true;
     }
     return false;

@@ -112,9 +112,14 @@ std::string RandomSuffix() {
     return suffix;
 }
 
-// Errors fsync gives for files that have nothing to sync, such as terminals and FIFOs.
+// Errors fsync gives for files that have nothing to sync, such as terminals and /dev/null.
 bool NothingToSync(int error) {
     return error == EINVAL || error == EROFS || error == ENOTSUP;
+}
+
+// The kinds of node that are written in place rather than replaced.
+bool IsDevice(mode_t mode) {
+    return S_ISCHR(mode) || S_ISBLK(mode);
 }
 
 void SyncDirectoryOf(const std::string& target) {
@@ -135,50 +140,72 @@ SafeFileWriter::~SafeFileWriter() {
 
 bool SafeFileWriter::Open() {
     if (file != nullptr) {
-        errorNumber = EBUSY;
-        return false;
+        return Fail(SaveFailure::System, EBUSY);
     }
-    // As fopen: an empty path names no file, rather than the folder's temporary.
-    if (path.empty()) {
-        errorNumber = ENOENT;
-        return false;
+    // An empty path names no file; the system would end a path at a NUL byte and so write a
+    // file other than the one the caller named.
+    if (path.empty() || path.find('\0') != std::string::npos) {
+        return Fail(SaveFailure::InvalidPath, 0);
     }
-    errorNumber = FollowLinks(path, target);
-    if (errorNumber != 0) {
-        return false;
+    const int linkError = FollowLinks(path, target);
+    if (linkError != 0) {
+        return Fail(SaveFailure::System, linkError);
     }
     struct stat status {};
     if (stat(target.c_str(), &status) != 0) {
         if (errno != ENOENT) {
-            errorNumber = errno;
-            return false;
+            return Fail(SaveFailure::System, errno);
         }
         return OpenTemporary(nullptr);
     }
+    if (S_ISREG(status.st_mode)) {
+        return OpenTemporary(&status);
+    }
     if (S_ISDIR(status.st_mode)) {
-        errorNumber = EISDIR;
-        return false;
+        return Fail(SaveFailure::NotAFileOrDevice, EISDIR);
     }
-    // A device node or FIFO replaced by a regular file would break whoever relies on it.
-    if (!S_ISREG(status.st_mode)) {
-        return OpenInPlace();
+    // Opening a FIFO for writing waits until some process reads it, perhaps for ever.
+    if (!IsDevice(status.st_mode)) {
+        return Fail(SaveFailure::NotAFileOrDevice, 0);
     }
-    return OpenTemporary(&status);
+    // A device node replaced by a regular file would break whoever relies on it.
+    return OpenInPlace();
 }
 
 bool SafeFileWriter::OpenInPlace() {
     inPlace = true;
-    const int fd = open(target.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO put in the device's place since the stat cannot hold the
+    // open up; no O_TRUNC, which devices ignore anyway, so a regular file put there is not
+    // emptied before it is refused.
+    const int fd = open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        errorNumber = errno;
-        return false;
+        return Fail(SaveFailure::System, errno);
+    }
+    struct stat status {};
+    if (fstat(fd, &status) != 0) {
+        const int error = errno;
+        close(fd);
+        return Fail(SaveFailure::System, error);
+    }
+    if (!IsDevice(status.st_mode)) {
+        close(fd);
+        return Fail(SaveFailure::NotAFileOrDevice, 0);
+    }
+    // Writes to the device itself wait for it as usual.
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        const int error = errno;
+        close(fd);
+        return Fail(SaveFailure::System, error);
     }
     file = fdopen(fd, "wb");
     if (file == nullptr) {
-        errorNumber = errno;
+        const int error = errno;
         close(fd);
-        return false;
+        return Fail(SaveFailure::System, error);
     }
+    failure = SaveFailure::None;
+    errorNumber = 0;
     errno = 0;
     return true;
 }
@@ -196,9 +223,9 @@ bool SafeFileWriter::OpenTemporary(const struct stat* existing) {
         }
     }
     if (fd < 0) {
-        errorNumber = errno;
+        const int error = errno;
         temporary.clear();
-        return false;
+        return Fail(SaveFailure::System, error);
     }
     if (existing != nullptr) {
         // Overwriting keeps a file's owner; a replacement keeps it where we are allowed to.
@@ -206,19 +233,21 @@ bool SafeFileWriter::OpenTemporary(const struct stat* existing) {
             [[maybe_unused]] const int ignored = fchown(fd, existing->st_uid, existing->st_gid);
         }
         if (fchmod(fd, existing->st_mode & kPermissionBits) != 0) {
-            errorNumber = errno;
+            const int error = errno;
             close(fd);
             RemoveTemporary();
-            return false;
+            return Fail(SaveFailure::System, error);
         }
     }
     file = fdopen(fd, "wb");
     if (file == nullptr) {
-        errorNumber = errno;
+        const int error = errno;
         close(fd);
         RemoveTemporary();
-        return false;
+        return Fail(SaveFailure::System, error);
     }
+    failure = SaveFailure::None;
+    errorNumber = 0;
     // Whatever errno says from here on was left by a write.
     errno = 0;
     return true;
@@ -226,30 +255,28 @@ bool SafeFileWriter::OpenTemporary(const struct stat* existing) {
 
 bool SafeFileWriter::Commit() {
     if (file == nullptr) {
-        errorNumber = EBADF;
-        return false;
+        return Fail(SaveFailure::System, EBADF);
     }
-    int failure = 0;
+    int failed = 0;
     if (std::ferror(file) != 0) {
         // The failed write left its reason behind; stdio keeps no copy of it.
-        failure = errno != 0 ? errno : EIO;
+        failed = errno != 0 ? errno : EIO;
     } else if (std::fflush(file) != 0) {
-        failure = errno;
+        failed = errno;
     } else if (fsync(fileno(file)) != 0 && !(inPlace && NothingToSync(errno))) {
-        failure = errno;
+        failed = errno;
     }
     const int closed = std::fclose(file);
     file = nullptr;
-    if (failure == 0 && closed != 0) {
-        failure = errno;
+    if (failed == 0 && closed != 0) {
+        failed = errno;
     }
-    if (failure == 0 && !inPlace && std::rename(temporary.c_str(), target.c_str()) != 0) {
-        failure = errno;
+    if (failed == 0 && !inPlace && std::rename(temporary.c_str(), target.c_str()) != 0) {
+        failed = errno;
     }
-    if (failure != 0) {
-        errorNumber = failure;
+    if (failed != 0) {
         RemoveTemporary();
-        return false;
+        return Fail(SaveFailure::System, failed);
     }
     if (!inPlace) {
         temporary.clear();
@@ -265,6 +292,12 @@ void SafeFileWriter::Abandon() {
         file = nullptr;
     }
     RemoveTemporary();
+}
+
+bool SafeFileWriter::Fail(SaveFailure cause, int error) {
+    failure = cause;
+    errorNumber = error;
+    return false;
 }
 
 void SafeFileWriter::RemoveTemporary() {

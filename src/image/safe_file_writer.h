@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/save_failure.h"
+
 #include <cstdio>
 #include <string>
 #include <utility>
@@ -11,18 +13,20 @@ namespace pattik {
 // Writes a file so that no failure leaves a truncated one behind: the bytes go to a
 // temporary file beside the target, which takes the target's place only once all of it
 // reached the disk. The target keeps its permission bits; a symbolic link keeps pointing
-// at the file it named. A target that exists but is no regular file (a device, a FIFO)
-// cannot be replaced and is written in place.
+// at the file it named. A device (/dev/null, a disk) cannot be replaced and is written in
+// place; a folder, FIFO or socket is refused, as nothing there takes a picture.
 class SafeFileWriter {
   public:
-    // The path is a narrow string handed to the system as it is (UTF-8 on our platforms).
+    // The path is a narrow string handed to the system as it is (UTF-8 on our platforms);
+    // Open refuses an empty one and one holding a NUL byte.
     explicit SafeFileWriter(std::string targetPath) : path(std::move(targetPath)) {}
     // Abandons a file that was not committed.
     ~SafeFileWriter();
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
 
-    // False, with the reason in ErrorNumber, when there is nothing to write to.
+    // False, with the reason in Failure and ErrorNumber, when there is nothing to write to.
+    // Never waits for another process: a FIFO is refused, not opened.
     bool Open();
     // Valid between a successful Open and Commit or Abandon.
     std::FILE* Handle() const { return file; }
@@ -31,10 +35,14 @@ class SafeFileWriter {
     bool Commit();
     // Drops what was written; the target stays as it was.
     void Abandon();
-    // The errno value of the last failure.
+    // Why the last Open or Commit failed.
+    SaveFailure Failure() const { return failure; }
+    // The errno value of the last failure, or 0 when the system gave none.
     int ErrorNumber() const { return errorNumber; }
 
   private:
+    // Always false, to return from the failing step.
+    bool Fail(SaveFailure cause, int error);
     bool OpenInPlace();
     // existing: the regular file to be replaced, or null for a new one.
     bool OpenTemporary(const struct stat* existing);
@@ -45,6 +53,7 @@ class SafeFileWriter {
     std::string temporary; // empty when writing in place or once committed
     std::FILE* file = nullptr;
     bool inPlace = false;
+    SaveFailure failure = SaveFailure::None;
     int errorNumber = 0;
 };
 

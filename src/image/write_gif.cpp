@@ -9,22 +9,22 @@ bool SameColour(const RGBQUAD& a, const RGBQUAD& b) {
     return a.rgbRed == b.rgbRed && a.rgbGreen == b.rgbGreen && a.rgbBlue == b.rgbBlue;
 }
 
-bool Fail(std::string* error, const char* reason) {
-    if (error != nullptr) {
-        *error = reason;
-    }
-    return false;
-}
+constexpr const char* kEmptyPicture = "WriteGif: the picture is empty";
 
 } // namespace
 
-bool WriteGif(const std::string& fileName, const CxImage& picture, std::string* error) {
+SaveResult WriteGif(const std::string& fileName, const CxImage& picture) {
     if (!picture.IsValid()) {
-        return Fail(error, "WriteGif: the picture is empty");
+        return SaveResult{SaveFailure::EmptyPicture, 0, kEmptyPicture};
     }
     CxImageGif gif;
     if (gif.Create(picture.GetWidth(), picture.GetHeight(), 8, kImageTypeGif) == nullptr) {
-        return Fail(error, gif.GetLastError());
+        // The 8-bit copy of a picture of fewer bits can break the memory limit, but only at a
+        // size no GIF can hold; any other refusal is for want of memory.
+        const bool fits =
+            picture.GetWidth() <= kGifLargestSide && picture.GetHeight() <= kGifLargestSide;
+        return SaveResult{fits ? SaveFailure::OutOfMemory : SaveFailure::PictureTooLarge, 0,
+                          gif.GetLastError()};
     }
     gif.info.TransparentIndex = kTransparentEntry;
     gif.info.TransparentColour = RGBQUAD{255, 255, 255, 0};
@@ -51,10 +51,7 @@ bool WriteGif(const std::string& fileName, const CxImage& picture, std::string* 
             gif.SetPixelIndex(x, y, index);
         }
     }
-    if (!gif.Save(fileName, kImageTypeGif)) {
-        return Fail(error, gif.GetLastError());
-    }
-    return true;
+    return gif.Save(fileName, kImageTypeGif);
 }
 
 } // namespace pattik

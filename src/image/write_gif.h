@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/cximage.h"
+#include "image/save_failure.h"
 
 #include <string>
 
@@ -14,8 +15,8 @@ inline constexpr int kBlackEntry = 255;
 // Converts a true-colour picture into an 8-bit GIF image of the same size and saves it.
 // New colours take palette entries from 1 upward in the order they are met, scanning from
 // the bottom row up; once every entry is taken, a colour is drawn with its nearest entry.
-// False, with the reason in error (when given), if the picture is empty or the file
-// could not be written.
-bool WriteGif(const std::string& fileName, const CxImage& picture, std::string* error = nullptr);
+// A failure says why: a picture that is empty or has a size GIF cannot hold, a path that
+// names no file to write, or the system's refusal with its errno.
+SaveResult WriteGif(const std::string& fileName, const CxImage& picture);
 
 } // namespace pattik

@@ -11,14 +11,20 @@ namespace {
 // failure stops only this file: the user may still want the others.
 void WriteFile(const std::string& fileName, const DeviceBitmap& bitmap, OutputResult& result) {
     CxImageGif picture;
-    std::string reason;
+    SaveResult saved;
     if (!picture.LoadFromDeviceBitmap(&bitmap)) {
-        reason = picture.GetLastError();
-    } else if (WriteGif(fileName, picture, &reason)) {
-        result.written.push_back(fileName);
-        return;
+        // A bitmap with pixels fails to load only when there is no memory for the copy.
+        saved.cause = bitmap.IsEmpty() ? SaveFailure::EmptyPicture : SaveFailure::OutOfMemory;
+        saved.reason = picture.GetLastError();
+    } else {
+        saved = WriteGif(fileName, picture);
+        if (saved.Succeeded()) {
+            result.written.push_back(fileName);
+            return;
+        }
     }
-    result.failures.push_back(OutputResult::Failure{fileName, reason});
+    result.failures.push_back(
+        OutputResult::Failure{fileName, saved.reason, saved.cause, saved.errorNumber});
 }
 
 } // namespace

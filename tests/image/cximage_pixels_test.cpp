@@ -24,7 +24,7 @@ TEST(CxImagePalette, OutOfRangeReadsZeroAndWritesAreIgnored) {
     image.SetPixelIndex(0, 0, 0);
     image.SetPaletteColor(16, kMagentaQuad); // would land on the rows
     EXPECT_EQ(image.GetPaletteColor(16), kBlackQuad);
-    EXPECT_EQ(image.info.rows[0] & 0xF0, 0);
+    EXPECT_EQ(image.GetRows()[0] & 0xF0, 0);
 
     image.SetPaletteColor(1, RGBQUAD{1, 2, 3, 9});
     image.SetPaletteColor(2, RGB(10, 20, 30));
@@ -55,9 +55,9 @@ TEST_P(CxImageIndexPacking, WritesOnlyItsOwnBitsBottomRowFirst) {
     for (const int fill : {0x00, 0xFF}) {
         CxImage image(kImageTypeGif);
         ASSERT_NE(image.Create(20, 2, c.bitCount, kImageTypeGif), nullptr);
-        std::fill_n(image.info.rows, image.GetRowStride() * 2, std::uint8_t(fill));
+        std::fill_n(image.GetRows(), image.GetRowStride() * 2, std::uint8_t(fill));
         image.SetPixelIndex(c.x, c.y, std::uint8_t(c.index));
-        EXPECT_EQ(image.info.rows[c.byteOffset], fill == 0 ? c.fromZeros : c.fromOnes);
+        EXPECT_EQ(image.GetRows()[c.byteOffset], fill == 0 ? c.fromZeros : c.fromOnes);
         EXPECT_EQ(image.GetPixelIndex(c.x, c.y), c.readBack);
     }
 }
@@ -75,7 +75,7 @@ TEST(CxImagePixels, TrueColourKeepsBgrAndIgnoresIndexWrites) {
     CxImage image(kImageTypeGif);
     ASSERT_NE(image.Create(2, 1, 24, kImageTypeGif), nullptr);
     const std::uint8_t bgr[] = {10, 20, 30, 40, 50, 60};
-    std::copy(std::begin(bgr), std::end(bgr), image.info.rows);
+    std::copy(std::begin(bgr), std::end(bgr), image.GetRows());
     image.info.TransparentColour = RGBQUAD{0, 0, 0, 7};
     image.SetPixelIndex(1, 0, 0);
     EXPECT_EQ(image.GetPixelColor(1, 0), (RGBQUAD{40, 50, 60, 7})) << "reserved from the key";
@@ -106,7 +106,7 @@ TEST_P(CxImageOutside, ReadsFollowTheTransparencyRules) {
         image.SetPaletteColor(9, RGBQUAD{9, 9, 9, 9});
         image.SetPixelIndex(0, 0, 9);
         if (c.bitCount == 24 && c.width > 0) {
-            std::fill_n(image.info.rows, 3, std::uint8_t(200));
+            std::fill_n(image.GetRows(), 3, std::uint8_t(200));
         }
     }
     image.info.TransparentIndex = c.transparentIndex;

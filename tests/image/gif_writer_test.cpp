@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 namespace pattik {
@@ -144,6 +145,19 @@ TEST(GifWriter, TwentyFourBitImagesAreRefused) {
     MemoryStream stream;
     EXPECT_FALSE(image.Encode(&stream, kImageTypeGif));
     EXPECT_STRNE(image.GetLastError(), "");
+}
+
+// A size cut to 16 bits would make the file lie; one without pixels no reader opens.
+TEST(GifWriter, SizesAGifCannotStateAreRefusedBeforeAnyByte) {
+    for (const auto& [width, height] :
+         {std::pair{65536, 1}, std::pair{1, 65536}, std::pair{0, 1}, std::pair{1, 0}}) {
+        CxImage image(kImageTypeGif);
+        ASSERT_NE(image.Create(width, height, 8, kImageTypeGif), nullptr);
+        MemoryStream stream;
+        EXPECT_FALSE(image.Encode(&stream, kImageTypeGif)) << width << " x " << height;
+        EXPECT_STRNE(image.GetLastError(), "");
+        EXPECT_TRUE(stream.Data().empty());
+    }
 }
 
 TEST(GifRunCoderCost, LaddersAndSquareRoots) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -14,8 +15,10 @@
 #include <ostream>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,7 +91,8 @@ class SaveFolder : public ::testing::Test {
 struct RefusalCase {
     const char* name;
     std::uint32_t typeCode;
-    bool emptyImage;
+    int width, height; // a negative width leaves the image empty
+    SaveFailure cause;
     const char* message;
 };
 
@@ -100,14 +104,19 @@ class SaveRefusal : public SaveFolder, public ::testing::WithParamInterface<Refu
 
 TEST_P(SaveRefusal, LeavesNoNewFileAndKeepsAnOldOne) {
     const RefusalCase c = GetParam();
-    CxImage empty(kImageTypeGif);
-    CxImage& subject = c.emptyImage ? empty : image;
+    CxImage subject(kImageTypeGif);
+    if (c.width >= 0) {
+        ASSERT_NE(subject.Create(c.width, c.height, 8, kImageTypeGif), nullptr);
+    }
     WriteBytes(folder / "old.gif", kOldContent);
 
-    EXPECT_FALSE(subject.Save(PathOf("new.gif"), c.typeCode));
-    EXPECT_STREQ(subject.GetLastError(), c.message);
-    EXPECT_FALSE(subject.Save(PathOf("old.gif"), c.typeCode));
-    EXPECT_STREQ(subject.GetLastError(), c.message);
+    for (const char* name : {"new.gif", "old.gif"}) {
+        const SaveResult result = subject.Save(PathOf(name), c.typeCode);
+        EXPECT_EQ(result.cause, c.cause) << name;
+        EXPECT_EQ(result.errorNumber, 0) << name;
+        EXPECT_EQ(result.reason, c.message) << name;
+        EXPECT_STREQ(subject.GetLastError(), c.message) << name;
+    }
 
     EXPECT_EQ(Listing(folder), std::set<std::string>{"old.gif"});
     EXPECT_EQ(ReadBytes(folder / "old.gif"), kOldContent);
@@ -115,14 +124,20 @@ TEST_P(SaveRefusal, LeavesNoNewFileAndKeepsAnOldOne) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SaveRefusal,
-    ::testing::Values(RefusalCase{"UnknownType", kUnknownType, false, "Encode: Unknown format"},
-                      RefusalCase{"EmptyImage", kImageTypeGif, true, "null image!!!"}),
+    ::testing::Values(RefusalCase{"UnknownType", kUnknownType, 1, 1, SaveFailure::UnsupportedFormat,
+                                  "Encode: Unknown format"},
+                      RefusalCase{"EmptyImage", kImageTypeGif, -1, 0, SaveFailure::EmptyPicture,
+                                  "null image!!!"},
+                      RefusalCase{"NoRows", kImageTypeGif, 3, 0, SaveFailure::ZeroArea,
+                                  "Encode: a GIF needs at least one pixel across and down"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct OpenFailureCase {
     const char* name;
     const char* target;
     void (*prepare)(const fs::path& folder);
+    SaveFailure cause;
+    int errorNumber;
     const char* reason;
 };
 
@@ -138,8 +153,11 @@ TEST_P(SaveOpenFailure, ChangesNothingAndSaysWhy) {
     const std::set<std::string> before = Listing(folder);
     const std::string target = PathOf(c.target);
 
-    EXPECT_FALSE(image.Save(target, kImageTypeGif));
-    EXPECT_EQ(std::string(image.GetLastError()), "Save: cannot open " + target + ": " + c.reason);
+    const SaveResult result = image.Save(target, kImageTypeGif);
+    EXPECT_EQ(result.cause, c.cause);
+    EXPECT_EQ(result.errorNumber, c.errorNumber);
+    EXPECT_EQ(result.reason, "Save: cannot open " + target + ": " + c.reason);
+    EXPECT_EQ(image.GetLastError(), result.reason);
     EXPECT_EQ(Listing(folder), before);
 }
 
@@ -147,18 +165,63 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SaveOpenFailure,
     ::testing::Values(
         OpenFailureCase{"MissingFolder", "missing/item.gif", [](const fs::path&) {},
-                        "No such file or directory"},
+                        SaveFailure::System, ENOENT, "No such file or directory"},
         // Stands in for an unwritable folder where permission bits do not apply (root).
         OpenFailureCase{"ParentIsAFile", "plain/item.gif",
                         [](const fs::path& f) { WriteBytes(f / "plain", kOldContent); },
-                        "Not a directory"},
+                        SaveFailure::System, ENOTDIR, "Not a directory"},
         OpenFailureCase{"Directory", "folder",
                         [](const fs::path& f) { fs::create_directory(f / "folder"); },
-                        "Is a directory"},
+                        SaveFailure::NotAFileOrDevice, EISDIR, "Is a directory"},
         OpenFailureCase{"LinkLoop", "loop.gif",
                         [](const fs::path& f) { fs::create_symlink("loop.gif", f / "loop.gif"); },
-                        "Too many levels of symbolic links"}),
+                        SaveFailure::System, ELOOP, "Too many levels of symbolic links"}),
     [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(SaveFolder, LongPathFailureKeepsItsWholeReason) {
+    // Past the last error text's 255 bytes: there the reason itself would be cut off.
+    const std::string target = PathOf("missing/") + std::string(250, 'n') + ".gif";
+    const SaveResult result = image.Save(target, kImageTypeGif);
+    EXPECT_EQ(result.cause, SaveFailure::System);
+    EXPECT_EQ(result.errorNumber, ENOENT);
+    EXPECT_EQ(result.reason, "Save: cannot open " + target + ": No such file or directory");
+    EXPECT_EQ(image.GetLastError(), result.reason.substr(0, kLastErrorSize - 1));
+}
+
+// The read end is held open, so a save that opened the FIFO would not wait but write into
+// it, and the test fails instead of hanging.
+TEST_F(SaveFolder, FifoIsRefusedAndGetsNoBytes) {
+    const fs::path fifo = folder / "pipe.gif";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+
+    const SaveResult result = image.Save(fifo.string(), kImageTypeGif);
+    EXPECT_EQ(result.cause, SaveFailure::NotAFileOrDevice);
+    EXPECT_EQ(result.errorNumber, 0);
+    EXPECT_EQ(result.reason,
+              "Save: cannot open " + fifo.string() + ": neither a regular file nor a device");
+    char byte = 0;
+    EXPECT_LE(read(reader, &byte, 1), 0) << "bytes reached the pipe";
+    close(reader);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    ExpectNoTemporaries();
+}
+
+TEST_F(SaveFolder, PathsNamingNoFileAreRefused) {
+    // Cut at its NUL byte, the second path would name new.gif, which must not appear.
+    const std::pair<std::string, const char*> paths[] = {
+        {"", "Save: cannot open an empty path"},
+        {PathOf("new.gif") + std::string(1, '\0') + "x",
+         "Save: cannot open a path holding a NUL byte"}};
+    for (const auto& [path, reason] : paths) {
+        const SaveResult result = image.Save(path, kImageTypeGif);
+        EXPECT_EQ(result.cause, SaveFailure::InvalidPath);
+        EXPECT_EQ(result.reason, reason);
+        EXPECT_STREQ(image.GetLastError(), reason);
+    }
+    EXPECT_TRUE(Listing(folder).empty());
+}
 
 TEST_F(SaveFolder, UnwritableFolderFailsWithoutAFile) {
     if (geteuid() == 0) {
@@ -167,7 +230,9 @@ TEST_F(SaveFolder, UnwritableFolderFailsWithoutAFile) {
     fs::create_directory(folder / "locked");
     fs::permissions(folder / "locked", fs::perms::owner_read | fs::perms::owner_exec);
     const std::string target = PathOf("locked/item.gif");
-    EXPECT_FALSE(image.Save(target, kImageTypeGif));
+    const SaveResult result = image.Save(target, kImageTypeGif);
+    EXPECT_EQ(result.cause, SaveFailure::System);
+    EXPECT_EQ(result.errorNumber, EACCES);
     EXPECT_EQ(std::string(image.GetLastError()),
               "Save: cannot open " + target + ": Permission denied");
     fs::permissions(folder / "locked", fs::perms::owner_all);
@@ -196,18 +261,17 @@ class FileSizeLimit {
 
 TEST_F(SaveFolder, FailedWriteKeepsTheOldFileByteForByte) {
     WriteBytes(folder / "old.gif", kOldContent);
-    bool savedOver = true;
-    bool savedNew = true;
-    std::string overError;
+    SaveResult savedOver;
+    SaveResult savedNew;
     {
         const FileSizeLimit limit(kOldContent.size() + 1);
         savedOver = image.Save(PathOf("old.gif"), kImageTypeGif);
-        overError = image.GetLastError();
         savedNew = image.Save(PathOf("new.gif"), kImageTypeGif);
     }
-    EXPECT_FALSE(savedOver);
-    EXPECT_FALSE(savedNew);
-    EXPECT_EQ(overError, "Save: cannot write " + PathOf("old.gif") + ": File too large");
+    EXPECT_EQ(savedOver.cause, SaveFailure::System);
+    EXPECT_EQ(savedOver.errorNumber, EFBIG);
+    EXPECT_EQ(savedOver.reason, "Save: cannot write " + PathOf("old.gif") + ": File too large");
+    EXPECT_FALSE(savedNew.Succeeded());
     EXPECT_EQ(ReadBytes(folder / "old.gif"), kOldContent);
     EXPECT_EQ(Listing(folder), std::set<std::string>{"old.gif"});
 }
@@ -224,7 +288,9 @@ TEST_F(SaveFolder, FullDeviceFailsAndStaysADevice) {
     fs::create_symlink("/dev/full", folder / "full.gif");
     for (CxImage* picture : {&image, &large}) {
         for (const std::string& target : {std::string("/dev/full"), PathOf("full.gif")}) {
-            EXPECT_FALSE(picture->Save(target, kImageTypeGif)) << target;
+            const SaveResult result = picture->Save(target, kImageTypeGif);
+            EXPECT_EQ(result.cause, SaveFailure::System) << target;
+            EXPECT_EQ(result.errorNumber, ENOSPC) << target;
             EXPECT_EQ(std::string(picture->GetLastError()),
                       "Save: cannot write " + target + ": No space left on device");
             EXPECT_TRUE(fs::is_character_file("/dev/full"));
@@ -235,13 +301,13 @@ TEST_F(SaveFolder, FullDeviceFailsAndStaysADevice) {
 }
 
 TEST_F(SaveFolder, NullDeviceTakesTheBytesInPlace) {
-    EXPECT_TRUE(image.Save("/dev/null", kImageTypeGif)) << image.GetLastError();
+    EXPECT_TRUE(image.Save("/dev/null", kImageTypeGif).Succeeded()) << image.GetLastError();
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
 TEST_F(SaveFolder, NewFileGetsTheModeFopenWouldGive) {
     const mode_t savedMask = umask(027);
-    const bool saved = image.Save(PathOf("new.gif"), kImageTypeGif);
+    const bool saved = image.Save(PathOf("new.gif"), kImageTypeGif).Succeeded();
     umask(savedMask);
     ASSERT_TRUE(saved) << image.GetLastError();
     EXPECT_EQ(ModeOf(folder / "new.gif"), 0640u);
@@ -259,7 +325,7 @@ TEST_F(SaveFolder, ReplacedFileKeepsItsModeAndOwner) {
     if (root) {
         ASSERT_EQ(chown(old.c_str(), kOtherUser, kOtherUser), 0);
     }
-    ASSERT_TRUE(image.Save(old.string(), kImageTypeGif)) << image.GetLastError();
+    ASSERT_TRUE(image.Save(old.string(), kImageTypeGif).Succeeded()) << image.GetLastError();
     EXPECT_EQ(ReadBytes(old), Encoded());
     EXPECT_EQ(ModeOf(old), 0604u);
     struct stat status {};
@@ -276,7 +342,8 @@ TEST_F(SaveFolder, HangulAndLongNamesSave) {
     }
     longName += ".gif";
     for (const std::string& name : {std::string("아바타.gif"), longName}) {
-        ASSERT_TRUE(image.Save((folder / name).string(), kImageTypeGif)) << image.GetLastError();
+        ASSERT_TRUE(image.Save((folder / name).string(), kImageTypeGif).Succeeded())
+            << image.GetLastError();
         EXPECT_EQ(ReadBytes(folder / name), Encoded()) << name;
     }
     ExpectNoTemporaries();
@@ -289,8 +356,9 @@ TEST_F(SaveFolder, SymbolicLinkKeepsPointingAtTheUpdatedFile) {
     fs::create_symlink("art/real.gif", folder / "link.gif");
     fs::create_symlink("art/new.gif", folder / "dangling.gif");
 
-    ASSERT_TRUE(image.Save(PathOf("link.gif"), kImageTypeGif)) << image.GetLastError();
-    ASSERT_TRUE(image.Save(PathOf("dangling.gif"), kImageTypeGif)) << image.GetLastError();
+    ASSERT_TRUE(image.Save(PathOf("link.gif"), kImageTypeGif).Succeeded()) << image.GetLastError();
+    ASSERT_TRUE(image.Save(PathOf("dangling.gif"), kImageTypeGif).Succeeded())
+        << image.GetLastError();
 
     EXPECT_EQ(fs::read_symlink(folder / "link.gif"), "art/real.gif");
     EXPECT_EQ(fs::read_symlink(folder / "dangling.gif"), "art/new.gif");
@@ -304,9 +372,10 @@ TEST(SaveEncode, NeedsAStream) {
     MakeOnePixelPicture(image);
     EXPECT_FALSE(image.Encode(static_cast<ByteStream*>(nullptr), kImageTypeGif));
     EXPECT_STREQ(image.GetLastError(), "null file handler");
-    image.info.lastError[0] = '\0';
-    EXPECT_FALSE(image.Encode(static_cast<std::FILE*>(nullptr), kImageTypeGif));
-    EXPECT_STREQ(image.GetLastError(), "null file handler");
+    CxImage other(kImageTypeGif);
+    MakeOnePixelPicture(other);
+    EXPECT_FALSE(other.Encode(static_cast<std::FILE*>(nullptr), kImageTypeGif));
+    EXPECT_STREQ(other.GetLastError(), "null file handler");
 }
 
 TEST(SaveEncode, FailsWhenTheStreamLosesBytes) {

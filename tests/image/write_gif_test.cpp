@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <utility>
 
 namespace pattik {
 namespace {
@@ -19,7 +22,7 @@ struct NamesCase {
 
 class GifOutputNames : public ::testing::TestWithParam<NamesCase> {};
 
-TEST_P(GifOutputNames, BaseEndsAtTheFirstGifInAnyCase) {
+TEST_P(GifOutputNames, BaseEndsAtTheFirstGifOfTheFileNameInAnyCase) {
     const OutputNames names = OutputNamesFor(GetParam().path);
     const std::string base = GetParam().base;
     EXPECT_EQ(names.wear, base + ".gif");
@@ -30,10 +33,24 @@ TEST_P(GifOutputNames, BaseEndsAtTheFirstGifInAnyCase) {
 INSTANTIATE_TEST_SUITE_P(
     Paths, GifOutputNames,
     ::testing::Values(NamesCase{"/home/a/20070314_153012.GIF", "/home/a/20070314_153012"},
-                      NamesCase{"/d/a.gif.d/x.gif", "/d/a"}, NamesCase{"/x/ITEM.GiF", "/x/ITEM"},
-                      NamesCase{"/x/item", "/x/item"}, NamesCase{"", ""},
+                      NamesCase{"/x/ITEM.GiF", "/x/ITEM"}, NamesCase{"x/hat.gif.bak", "x/hat"},
+                      NamesCase{"/x/item", "/x/item"}, NamesCase{"hat", "hat"},
                       NamesCase{"/문서/패티크/모자.Gif", "/문서/패티크/모자"},
-                      NamesCase{"/x/.gi/f.gifx", "/x/.gi/f"}));
+                      NamesCase{"/x/.gi/f.gifx", "/x/.gi/f"},
+                      // Folders named like pictures are only folders.
+                      NamesCase{"/d/a.gif.d/x.gif", "/d/a.gif.d/x"},
+                      NamesCase{"art.GIFs/hat.gif", "art.GIFs/hat"},
+                      NamesCase{"/a.gif/b.gif/hat", "/a.gif/b.gif/hat"}));
+
+TEST(GifOutputNamesRefusal, PathWithoutAFileNameGivesNoNames) {
+    // Saved as they are, these would write hidden ".gif" and "DP.gif" files.
+    for (const char* path : {"", "/x/", "/x/.gif", "hat/.GIF.bak"}) {
+        const OutputNames names = OutputNamesFor(path);
+        EXPECT_EQ(names.wear, "") << path;
+        EXPECT_EQ(names.dp, "") << path;
+        EXPECT_EQ(names.hair, "") << path;
+    }
+}
 
 TEST(GifOutputNamesLength, PathsOfAnyLengthKeepEveryCharacter) {
     const std::string folder(5000, 'a');
@@ -57,8 +74,8 @@ class WriteGifTest : public ::testing::Test {
 
     testing::DecodedGif WriteAndRead(const CxImage& picture) {
         const std::string path = (folder / "item.gif").string();
-        std::string error;
-        EXPECT_TRUE(WriteGif(path, picture, &error)) << error;
+        const SaveResult result = WriteGif(path, picture);
+        EXPECT_TRUE(result.Succeeded()) << result.reason;
         return testing::DecodeGifFile(path);
     }
 
@@ -122,17 +139,47 @@ TEST_F(WriteGifTest, BlackPixelsStayBlackWhenColoursRunOut) {
     EXPECT_EQ(Entry(fullGif, 255), (std::vector<std::uint8_t>{255, 127, 100}));
 }
 
-TEST_F(WriteGifTest, FailuresAreReported) {
-    CxImage empty(kImageTypeGif);
-    std::string error;
-    EXPECT_FALSE(WriteGif((folder / "a.gif").string(), empty, &error));
-    EXPECT_FALSE(error.empty());
+struct WriteFailureCase {
+    const char* name;
+    int width, height; // a negative width leaves the picture empty
+    const char* fileName;
+    SaveFailure cause;
+};
+
+class WriteGifFailure : public WriteGifTest,
+                        public ::testing::WithParamInterface<WriteFailureCase> {};
+
+TEST_P(WriteGifFailure, ReportsTheCauseAndWritesNothing) {
+    const WriteFailureCase& c = GetParam();
     CxImage picture(kImageTypeGif);
-    LoadRows(picture, {{kRed}});
-    error.clear();
-    EXPECT_FALSE(WriteGif((folder / "missing" / "a.gif").string(), picture, &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(fs::exists(folder / "missing"));
+    if (c.width >= 0) {
+        ASSERT_NE(picture.Create(c.width, c.height, 24, kImageTypeGif), nullptr);
+    }
+    const SaveResult result = WriteGif((folder / c.fileName).string(), picture);
+    EXPECT_EQ(result.cause, c.cause);
+    EXPECT_FALSE(result.reason.empty());
+    EXPECT_TRUE(fs::is_empty(folder));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WriteGifFailure,
+    ::testing::Values(WriteFailureCase{"Empty", -1, 0, "a.gif", SaveFailure::EmptyPicture},
+                      WriteFailureCase{"NoColumns", 0, 2, "a.gif", SaveFailure::ZeroArea},
+                      WriteFailureCase{"TooWide", 65536, 1, "a.gif", SaveFailure::PictureTooLarge},
+                      WriteFailureCase{"TooHigh", 1, 65536, "a.gif", SaveFailure::PictureTooLarge},
+                      WriteFailureCase{"Folder", 1, 1, "", SaveFailure::NotAFileOrDevice}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(WriteGifTest, LargestSizesAGifCanStateAreWritten) {
+    for (const auto& [width, height] : {std::pair{65535, 1}, std::pair{1, 65535}}) {
+        CxImage picture(kImageTypeGif);
+        ASSERT_NE(picture.Create(width, height, 24, kImageTypeGif), nullptr);
+        std::fill_n(picture.GetRows(), picture.GetHeader().biSizeImage, std::uint8_t{0});
+        const testing::DecodedGif gif = WriteAndRead(picture);
+        ASSERT_TRUE(gif.ok) << gif.error;
+        EXPECT_EQ(gif.width, width);
+        EXPECT_EQ(gif.height, height);
+    }
 }
 
 } // namespace

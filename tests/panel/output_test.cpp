@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -144,20 +145,25 @@ class OutputFileNames : public OutputTest, public ::testing::WithParamInterface<
 
 TEST_P(OutputFileNames, ThreeFilesNamedFromTheBase) {
     Choose(Gender::Female, ItemCategory::Top);
-    const std::string base = GetParam().base;
+    const fs::path base = In(GetParam().base);
+    fs::create_directories(base.parent_path());
+    const std::string stem = base.string();
+    const std::string name = base.filename().string();
     const OutputResult result = panel.ComposeOutput(In(GetParam().path));
     EXPECT_TRUE(result.Succeeded());
-    EXPECT_EQ(result.written, (std::vector<std::string>{In(base + ".gif"), In(base + "DP.gif"),
-                                                        In(base + "Rp.gif")}));
-    EXPECT_EQ(FilesIn(folder),
-              (std::set<std::string>{base + ".gif", base + "DP.gif", base + "Rp.gif"}));
-    EXPECT_EQ(DecodeGifFile(In(base + ".gif")).height, kWearImageSize.cy);
-    EXPECT_EQ(DecodeGifFile(In(base + "DP.gif")).height, kDpImageSize.cy);
-    EXPECT_EQ(DecodeGifFile(In(base + "Rp.gif")).height, kHairImageSize.cy);
+    EXPECT_EQ(result.written,
+              (std::vector<std::string>{stem + ".gif", stem + "DP.gif", stem + "Rp.gif"}));
+    EXPECT_EQ(FilesIn(base.parent_path()),
+              (std::set<std::string>{name + ".gif", name + "DP.gif", name + "Rp.gif"}));
+    EXPECT_EQ(DecodeGifFile(stem + ".gif").height, kWearImageSize.cy);
+    EXPECT_EQ(DecodeGifFile(stem + "DP.gif").height, kDpImageSize.cy);
+    EXPECT_EQ(DecodeGifFile(stem + "Rp.gif").height, kHairImageSize.cy);
 }
 
+// A folder named like a picture holds the files; it does not end their names.
 INSTANTIATE_TEST_SUITE_P(Paths, OutputFileNames,
-                         ::testing::Values(NamesCase{"FolderNamedGif", "a.gif.d/x.gif", "a"},
+                         ::testing::Values(NamesCase{"FolderNamedGif", "a.gif.d/x.gif",
+                                                     "a.gif.d/x"},
                                            NamesCase{"UpperCase", "ITEM.GIF", "ITEM"}),
                          CaseName());
 
@@ -320,8 +326,35 @@ TEST_F(OutputTest, OneFailedFileLeavesTheOthersWritten) {
     EXPECT_EQ(result.written, (std::vector<std::string>{In("item.gif"), In("itemRp.gif")}));
     ASSERT_EQ(result.failures.size(), 1u);
     EXPECT_EQ(result.failures[0].fileName, In("itemDP.gif"));
+    EXPECT_EQ(result.failures[0].cause, SaveFailure::NotAFileOrDevice);
     // No half-written file is left beside them.
     EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"item.gif", "itemDP.gif", "itemRp.gif"}));
+}
+
+// The reason is longer than any fixed buffer once the path is; the window needs all of it
+// and the cause to word its own message.
+TEST_F(OutputTest, LongPathFailuresKeepTheWholeReasonAndTheCause) {
+    Choose(Gender::Female, ItemCategory::Top);
+    const std::string name = std::string(240, 'n');
+    const OutputResult result = panel.ComposeOutput(In("missing/" + name + ".gif"));
+    ASSERT_EQ(result.failures.size(), 3u);
+    for (const OutputResult::Failure& failure : result.failures) {
+        EXPECT_EQ(failure.reason,
+                  "Save: cannot open " + failure.fileName + ": No such file or directory");
+        EXPECT_EQ(failure.cause, SaveFailure::System);
+        EXPECT_EQ(failure.errorNumber, ENOENT);
+    }
+    EXPECT_EQ(result.failures[2].fileName, In("missing/" + name + "Rp.gif"));
+}
+
+TEST_F(OutputTest, EmptyPathSavesNothing) {
+    Choose(Gender::Female, ItemCategory::Top);
+    const OutputResult result = panel.ComposeOutput("");
+    EXPECT_TRUE(result.written.empty());
+    ASSERT_EQ(result.failures.size(), 3u);
+    for (const OutputResult::Failure& failure : result.failures) {
+        EXPECT_EQ(failure.cause, SaveFailure::InvalidPath);
+    }
 }
 
 } // namespace

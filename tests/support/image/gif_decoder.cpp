@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 namespace pattik::testing {
 namespace {
@@ -24,6 +25,13 @@ int ReadBytes(GifFileType* gif, GifByteType* buffer, int length) {
     return static_cast<int>(count);
 }
 
+// giflib has no text for some codes (0 among them, which a file without an image or with
+// an empty one leaves behind), and gives null for them.
+std::string ErrorText(int code) {
+    const char* text = GifErrorString(code);
+    return text != nullptr ? text : "giflib error " + std::to_string(code);
+}
+
 } // namespace
 
 DecodedGif DecodeGif(const std::vector<std::uint8_t>& file) {
@@ -32,11 +40,11 @@ DecodedGif DecodeGif(const std::vector<std::uint8_t>& file) {
     int error = 0;
     GifFileType* gif = DGifOpen(&reader, ReadBytes, &error);
     if (gif == nullptr) {
-        result.error = GifErrorString(error);
+        result.error = ErrorText(error);
         return result;
     }
     if (DGifSlurp(gif) != GIF_OK || gif->ImageCount < 1) {
-        result.error = GifErrorString(gif->Error);
+        result.error = ErrorText(gif->Error);
         DGifCloseFile(gif, &error);
         return result;
     }
