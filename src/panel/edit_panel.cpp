@@ -175,6 +175,14 @@ void CEditPanel::SetDragPoints(Point anchor, Point current) {
     gesture_.currentPoint = current;
 }
 
+void CEditPanel::InvalidateWells() {
+    viewHost_.Invalidate(PanelGeometry::kColourWells, false);
+}
+
+void CEditPanel::InvalidateCanvas() {
+    viewHost_.Invalidate(PanelGeometry::Canvas(CurrentImageSize()), false);
+}
+
 void CEditPanel::InvalidateViews() {
     const Size size = CurrentImageSize();
     viewHost_.Invalidate(PanelGeometry::Preview(size), false);

@@ -78,6 +78,8 @@ class CEditPanel {
     const DeviceBitmap& SelectionBitmap() const { return selectionBitmap; }
     const DeviceBitmap& UndoBitmap() const { return undoBitmap; }
     const DeviceBitmap& StripBitmap() const { return stripBitmap; }
+    // The last composition of the current view: what the canvas shows, in picture pixels.
+    const DeviceBitmap& CompositionBitmap() const { return compositionBitmap; }
     // Where the canvas shows the current picture, for painting and pointer input alike.
     CanvasMapping Mapping() const;
 
@@ -181,6 +183,14 @@ class CEditPanel {
 
     // Repaints the preview and the canvas, without erasing.
     void InvalidateViews();
+    // Repaints the two colour wells, without erasing.
+    void InvalidateWells();
+    // Repaints only the canvas, without erasing (a hand scroll moves nothing else).
+    void InvalidateCanvas();
+    // Sets the colour of a button (colour 2 for the right one), gives the mixer its
+    // components, pushes them to the controls and repaints the wells: what every pick of a
+    // colour does.
+    void PickColour(bool secondary, COLORREF colour);
 
   private:
     DeviceBitmap& MutableImage(ViewMode mode);

@@ -66,6 +66,15 @@ void CEditPanel::SetMixerColour(COLORREF colour) {
     SetMixerChannel(MixerChannel::Blue, GetBValue(colour));
 }
 
+void CEditPanel::PickColour(bool secondary, COLORREF colour) {
+    if (!(secondary ? SetSecondaryColour(colour) : SetPrimaryColour(colour))) {
+        return; // no colour of ours: both colours stay
+    }
+    SetMixerColour(colour);
+    ExchangeControlData(false);
+    InvalidateWells();
+}
+
 void CEditPanel::OnPreviewCheckBox() {
     ExchangeControlData(true);
     InvalidateViews();

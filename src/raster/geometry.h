@@ -58,6 +58,14 @@ constexpr RECT ClampedRect(std::int64_t left, std::int64_t top, std::int64_t rig
     return RECT{clamp(left), clamp(top), clamp(right), clamp(bottom)};
 }
 
+// A point from 64-bit coordinates, each clamped into the int range.
+constexpr Point ClampedPoint(std::int64_t x, std::int64_t y) {
+    const auto clamp = [](std::int64_t v) {
+        return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
+    };
+    return Point{clamp(x), clamp(y)};
+}
+
 // The box of two opposite corners given in either order.
 constexpr RECT NormalizedRect(int x1, int y1, int x2, int y2) {
     return RECT{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};

@@ -2,6 +2,8 @@
 // a button is held, at the last point the pointer was seen.
 #include "tools/previews.h"
 #include "tools/shapes.h"
+#include "tools/tool_routines.h"
+#include "tools/tool_steps.h"
 
 #include <cstdint>
 
@@ -25,6 +27,13 @@ void PreviewEraser(const CEditPanel& panel, DrawingContext& composition) {
     DrawRectangleShape(composition, kEraserOutline, Point{square.left, square.top},
                        Point{square.right, square.bottom});
     composition.SetROP2(previous);
+}
+
+// Both buttons erase alike, only where the pointer is reported: nothing is drawn between
+// two reported positions.
+void EraseAt(ToolContext& tool, Point q, MouseButton) {
+    tool.SetDragPoints(q, q);
+    EraseSquare(tool, q);
 }
 
 } // namespace pattik

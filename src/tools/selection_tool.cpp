@@ -1,9 +1,16 @@
-// The selection's preview: the floating pixels where the selection lies, then a dotted
-// marquee, on the selection while it floats and between the drag's points while one is
-// being dragged out.
+// The selection: a marquee dragged out and released lifts the pixels inside it, cut from
+// the picture unless the left Ctrl key is held; a press inside the floating selection
+// moves it, a press outside merges it and starts a new marquee. The preview: the floating pixels
+// where the selection lies, then a dotted marquee, on the selection while it floats and between the
+// drag's points while one is being dragged out.
 #include "image/colour_keys.h"
 #include "tools/previews.h"
 #include "tools/shapes.h"
+#include "tools/tool_routines.h"
+#include "tools/tool_steps.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace pattik {
 namespace {
@@ -11,6 +18,13 @@ namespace {
 // Under XOR the black dots leave pixels as they are and the white gaps invert them, so the
 // marquee shows on any picture.
 constexpr ShapeStyle kMarquee{Pen{PenStyle::Dot, 1, kBlack}, Brush{BrushStyle::Null, kWhite}};
+
+// How far the pointer moved, held within what an int holds (the move stops at the limits
+// anyway).
+int Difference(int to, int from) {
+    return static_cast<int>(
+        std::clamp<std::int64_t>(std::int64_t{to} - from, INT32_MIN, INT32_MAX));
+}
 
 } // namespace
 
@@ -35,6 +49,48 @@ void PreviewSelection(const CEditPanel& panel, DrawingContext& composition) {
     composition.SetROP2(previousOp);
     composition.SetBkColor(previousBackground);
     composition.SetBkMode(previousMode);
+}
+
+void PressSelection(ToolContext& tool, Point q, MouseButton) {
+    const FloatingSelection& selection = tool.Selection();
+    if (selection.hasFloatingSelection) {
+        if (Contains(selection.selectionRect, q.x, q.y)) {
+            tool.SetDragPoints(q, tool.Drag().currentPoint);
+            tool.SetDragging(true);
+            return;
+        }
+        tool.CommitFloatingSelection();
+        tool.DropFloatingSelection();
+    }
+    tool.SetDragPoints(q, q);
+    tool.SetDragging(true);
+}
+
+void DragSelection(ToolContext& tool, Point q, MouseButton) {
+    if (tool.Selection().hasFloatingSelection) {
+        const Point anchor = tool.Drag().anchorPoint;
+        tool.MoveSelectionBy(Difference(q.x, anchor.x), Difference(q.y, anchor.y));
+        tool.SetDragPoints(q, q);
+        tool.InvalidateViews();
+    } else if (tool.Drag().isDragging) {
+        tool.SetDragPoints(tool.Drag().anchorPoint, q);
+        tool.InvalidateViews();
+    }
+}
+
+void ReleaseSelection(ToolContext& tool, Point q, MouseButton) {
+    const Point anchor = tool.Drag().anchorPoint;
+    tool.SetDragPoints(anchor, q);
+    tool.SetDragging(false);
+    // The end of a move, or a click that dragged out nothing.
+    if (tool.Selection().hasFloatingSelection || q == anchor) {
+        return;
+    }
+    tool.LiftSelection(anchor, q);
+    // Only the left Ctrl key makes a copy; the right one is no different from none.
+    if (!tool.IsKeyDown(PolledKey::LeftControl)) {
+        EraseArea(tool, anchor, q);
+    }
 }
 
 } // namespace pattik

@@ -2,6 +2,8 @@
 // drag's points while a drag (or a hover over the canvas) is in progress.
 #include "tools/previews.h"
 #include "tools/shapes.h"
+#include "tools/tool_routines.h"
+#include "tools/tool_steps.h"
 
 namespace pattik {
 
@@ -55,6 +57,43 @@ void PreviewLine(const CEditPanel& panel, DrawingContext& composition) {
         const Pen pen = StrokeStyle(panel.Options(), panel.Colours().DrawingColour()).pen;
         DrawSegmentShape(composition, pen, drag.anchorPoint, drag.currentPoint);
     }
+}
+
+void PressShape(ToolContext& tool, Point q, MouseButton) {
+    tool.SetDragPoints(q, q);
+    tool.SetDragging(true);
+}
+
+void DragShape(ToolContext& tool, Point q, MouseButton) {
+    if (tool.Drag().isDragging) {
+        tool.SetDragPoints(tool.Drag().anchorPoint, q);
+        tool.InvalidateViews();
+    }
+}
+
+namespace {
+
+// The release draws the shape from the anchor to where the button came up.
+template <void (*Draw)(ToolContext&, Point, Point, COLORREF)>
+void ReleaseTwoCornerShape(ToolContext& tool, Point q, MouseButton button) {
+    const Point anchor = tool.Drag().anchorPoint;
+    tool.SetDragPoints(anchor, q);
+    tool.SetDragging(false);
+    Draw(tool, anchor, q, ColourOf(tool, button));
+}
+
+} // namespace
+
+void ReleaseRectangle(ToolContext& tool, Point q, MouseButton button) {
+    ReleaseTwoCornerShape<DrawRectangle>(tool, q, button);
+}
+
+void ReleaseEllipse(ToolContext& tool, Point q, MouseButton button) {
+    ReleaseTwoCornerShape<DrawEllipse>(tool, q, button);
+}
+
+void ReleaseLine(ToolContext& tool, Point q, MouseButton button) {
+    ReleaseTwoCornerShape<DrawSegment>(tool, q, button);
 }
 
 } // namespace pattik

@@ -2,6 +2,7 @@
 
 #include "panel/edit_panel.h"
 #include "panel/pointer_host.h"
+#include "tools/spray_random.h"
 
 namespace pattik {
 
@@ -19,6 +20,8 @@ class ToolContext {
     const FloatingSelection& Selection() const { return panel_.Selection(); }
     Size ImageSize() const { return panel_.CurrentImageSize(); }
     const DeviceBitmap& Image() const { return panel_.CurrentImage(); }
+    // What the canvas shows, as last composed.
+    const DeviceBitmap& Composition() const { return panel_.CompositionBitmap(); }
 
     // Drawing into the current picture, then showing it.
     DrawingContext ImageContext() { return panel_.CurrentImageContext(); }
@@ -36,6 +39,11 @@ class ToolContext {
     void StartTimer(int id, int intervalMs) { pointer_.StartTimer(id, intervalMs); }
     void StopTimer(int id) { pointer_.StopTimer(id); }
 
+    // A colour picked for a button (colour 2 for the right one), with the mixer following.
+    void PickColour(bool secondary, COLORREF colour) { panel_.PickColour(secondary, colour); }
+    // The airbrush's generator, one per panel.
+    SprayRandom& Random() { return random_; }
+
     // The floating selection and undo.
     void LiftSelection(Point corner, Point oppositeCorner) {
         panel_.LiftSelection(corner, oppositeCorner);
@@ -48,6 +56,7 @@ class ToolContext {
   private:
     CEditPanel& panel_;
     PointerHost& pointer_;
+    SprayRandom random_;
 };
 
 } // namespace pattik

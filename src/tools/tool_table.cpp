@@ -5,18 +5,20 @@
 namespace pattik {
 namespace {
 
-// In the order of the palette's buttons, so a tool's number is its row.
+// In the order of the palette's buttons, so a tool's number is its row. Option layouts:
+// 0 line widths, 1 fill styles, 2 spray sizes, 3 zooms, 4 eraser sizes, 5 selection modes,
+// 6 none.
 constexpr std::array<ToolTraits, 10> kTools{{
-    {ToolKind::Rectangle, PreviewRectangle},
-    {ToolKind::Ellipse, PreviewEllipse},
-    {ToolKind::Line, PreviewLine},
-    {ToolKind::FloodFill, nullptr},
-    {ToolKind::Pencil, PreviewPencil},
-    {ToolKind::ColourPicker, nullptr},
-    {ToolKind::Airbrush, nullptr},
-    {ToolKind::Eraser, PreviewEraser},
-    {ToolKind::Selection, PreviewSelection},
-    {ToolKind::Magnifier, nullptr},
+    {ToolKind::Rectangle, PressShape, DragShape, ReleaseRectangle, PreviewRectangle, 1},
+    {ToolKind::Ellipse, PressShape, DragShape, ReleaseEllipse, PreviewEllipse, 1},
+    {ToolKind::Line, PressShape, DragShape, ReleaseLine, PreviewLine, 0},
+    {ToolKind::FloodFill, PressFloodFill, nullptr, nullptr, nullptr, 6},
+    {ToolKind::Pencil, PressPencil, DragPencil, ReleasePencil, PreviewPencil, 0},
+    {ToolKind::ColourPicker, PressColourPicker, nullptr, nullptr, nullptr, 6},
+    {ToolKind::Airbrush, PressAirbrush, DragAirbrush, ReleaseAirbrush, nullptr, 2},
+    {ToolKind::Eraser, EraseAt, EraseAt, nullptr, PreviewEraser, 4},
+    {ToolKind::Selection, PressSelection, DragSelection, ReleaseSelection, PreviewSelection, 5},
+    {ToolKind::Magnifier, nullptr, nullptr, nullptr, nullptr, 3},
 }};
 
 constexpr ToolTraits kNoTool{};

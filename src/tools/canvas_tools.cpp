@@ -1,0 +1,192 @@
+#include "tools/canvas_tools.h"
+
+#include "catalogue/catalogue.h"
+#include "panel/panel_geometry.h"
+#include "res/control_ids.h"
+#include "res/string_table.h"
+#include "tools/tool_routines.h"
+#include "tools/tool_table.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace pattik {
+
+CanvasTools::CanvasTools(CEditPanel& panel, PanelHost& host)
+    : panel_(panel), host_(host), tool_(panel, host) {}
+
+bool CanvasTools::InCanvasFrame(Point client) const {
+    return Contains(PanelGeometry::CanvasFrame(panel_.CurrentImageSize()), client.x, client.y);
+}
+
+void CanvasTools::UpdatePointerShape(Point client) {
+    if (host_.IsKeyDown(PolledKey::Space)) {
+        host_.SetPointerShape(PointerShape::Move);
+    } else if (InCanvasFrame(client)) {
+        host_.SetPointerShape(PointerShape::Cross);
+    } else {
+        host_.SetPointerShape(PointerShape::Arrow);
+    }
+}
+
+void CanvasTools::Press(const PointerEvent& event, MouseButton button) {
+    const Point p = event.point;
+    panel_.SetUseSecondary(button == MouseButton::Right);
+    const Point q = panel_.Mapping().ClientToImage(p);
+    UpdatePointerShape(p);
+
+    // Space turns a left press into the start of a hand scroll; the right button draws.
+    if (button == MouseButton::Left && host_.IsKeyDown(PolledKey::Space)) {
+        panel_.SetScrollDragOrigin(p);
+        return;
+    }
+    if (Contains(PanelGeometry::kColourStrip, p.x, p.y)) {
+        PickFromStrip(p, button);
+        return;
+    }
+    if (!InCanvasFrame(p) || !PassesGuards()) {
+        return;
+    }
+    panel_.TakeUndoSnapshot();
+    host_.SetDocumentModified(true);
+    if (!host_.HasPointerCapture()) {
+        host_.CapturePointer();
+    }
+    strokeAccepted_ = true;
+    if (const ToolStep press = TraitsOf(panel_.Options().currentTool).press) {
+        press(tool_, q, button);
+    }
+}
+
+bool CanvasTools::PassesGuards() {
+    // The warning only informs: the DP picture of these items is not what gets saved, but
+    // drawing goes on.
+    if (panel_.View().viewMode == ViewMode::Dp) {
+        if (const auto warning = DpWarning(panel_.Item().category)) {
+            host_.ShowMessage(*warning, MessageButtons::Ok);
+        }
+    }
+    if (panel_.Item().gender == Gender::None) {
+        host_.ShowMessage(kChooseGenderAndItemText, MessageButtons::Ok);
+        return false;
+    }
+    if (panel_.Item().category == ItemCategory::None) {
+        host_.ShowMessage(kChooseItemText, MessageButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+void CanvasTools::PickFromStrip(Point client, MouseButton button) {
+    const RECT& strip = PanelGeometry::kColourStrip;
+    const COLORREF colour = panel_.StripBitmap().At(client.x - strip.left, client.y - strip.top);
+    panel_.PickColour(button == MouseButton::Right, colour);
+}
+
+void CanvasTools::OnMouseMove(const PointerEvent& event) {
+    const Point p = event.point;
+    UpdatePointerShape(p);
+    if (host_.IsKeyDown(PolledKey::Space) && event.left) {
+        HandScroll(p);
+        return;
+    }
+    const Point q = panel_.Mapping().ClientToImage(p);
+    if (event.left || event.right) {
+        if (!strokeAccepted_) {
+            return; // the button went down somewhere else: nothing to draw
+        }
+        if (const ToolStep drag = TraitsOf(panel_.Options().currentTool).drag) {
+            drag(tool_, q, event.left ? MouseButton::Left : MouseButton::Right);
+        }
+        return;
+    }
+    // No button is held, so no stroke goes on, whatever swallowed its release (a message
+    // box, a release outside the window).
+    if (strokeAccepted_) {
+        StopAirbrush();
+        if (host_.HasPointerCapture()) {
+            host_.ReleasePointer();
+        }
+        strokeAccepted_ = false;
+    }
+    // Hovering over the canvas shows the tool's preview under the pointer.
+    panel_.SetDragging(InCanvasFrame(p));
+    panel_.SetDragPoints(q, q);
+    panel_.InvalidateViews();
+}
+
+void CanvasTools::Release(const PointerEvent& event, MouseButton button) {
+    if (host_.HasPointerCapture()) {
+        host_.ReleasePointer();
+    }
+    const Point q = panel_.Mapping().ClientToImage(event.point);
+    const bool accepted = strokeAccepted_;
+    strokeAccepted_ = false;
+    // A left release with Space held ends a hand scroll, not a stroke; it still stops the
+    // airbrush, which would otherwise spray on with no button held.
+    if (button == MouseButton::Left && host_.IsKeyDown(PolledKey::Space)) {
+        StopAirbrush();
+        return;
+    }
+    if (!accepted || !panel_.Drag().isDragging) {
+        return;
+    }
+    // The release counts wherever it happens, inside the canvas or not.
+    if (const ToolStep release = TraitsOf(panel_.Options().currentTool).release) {
+        release(tool_, q, button);
+    }
+}
+
+void CanvasTools::StopAirbrush() {
+    if (panel_.Options().currentTool == ToolKind::Airbrush && panel_.Drag().isDragging) {
+        ReleaseAirbrush(tool_, panel_.Drag().currentPoint, MouseButton::Left);
+    }
+}
+
+void CanvasTools::OnTimer(int id) {
+    if (id != kAirbrushTimer) {
+        return;
+    }
+    Spray(tool_, panel_.Drag().currentPoint, panel_.Colours().DrawingColour());
+}
+
+// The picture follows the pointer a whole picture pixel at a time; a smaller movement waits
+// in the origin until it adds up to one. Only the Wear view zooms and scrolls.
+void CanvasTools::HandScroll(Point client) {
+    if (panel_.View().viewMode != ViewMode::Wear) {
+        return;
+    }
+    const float zoom = panel_.View().zoom;
+    const Point origin = panel_.Drag().scrollDragOrigin;
+    const Point offset = panel_.View().scrollOffset;
+    const std::int64_t dx = std::int64_t{client.x} - origin.x;
+    const std::int64_t dy = std::int64_t{client.y} - origin.y;
+    const auto pixels = [zoom](std::int64_t delta) {
+        return static_cast<std::int64_t>(std::trunc(static_cast<double>(delta) / zoom));
+    };
+    panel_.SetScrollOffset(ClampedPoint(offset.x - pixels(dx), offset.y - pixels(dy)));
+    const auto whole = static_cast<std::int64_t>(std::trunc(zoom));
+    panel_.SetScrollDragOrigin(Point{std::llabs(dx) >= whole ? client.x : origin.x,
+                                     std::llabs(dy) >= whole ? client.y : origin.y});
+    panel_.InvalidateCanvas();
+}
+
+void CanvasTools::OnEscape() {
+    if (panel_.Selection().hasFloatingSelection) {
+        panel_.CommitFloatingSelection();
+    }
+    panel_.DropFloatingSelection();
+    host_.Invalidate(PanelGeometry::Preview(kWearImageSize), false);
+    host_.Invalidate(PanelGeometry::Canvas(kWearImageSize), false);
+}
+
+void CanvasTools::OnDelete() {
+    // The floating pixels are dropped; the picture shows the change at its next repaint.
+    panel_.DropFloatingSelection();
+}
+
+void CanvasTools::OnUndo() {
+    panel_.Undo();
+}
+
+} // namespace pattik

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "panel/edit_panel.h"
+#include "panel/panel_host.h"
+#include "panel/pointer_event.h"
+#include "tools/tool_context.h"
+#include "tools/tool_steps.h"
+
+namespace pattik {
+
+// Everything that happens under the mouse on the editing panel, and the editing keys the
+// main window passes on. The window turns each of its events into one PointerEvent and
+// calls the handler; tests call the same handlers.
+//
+// A press on the canvas runs, in this order: the colour of the button, the pointer shape,
+// the hand scroll (left button with Space), the colour strip, the DP warning, the gender
+// and category guards, the undo snapshot, the modified flag, the capture, and the current
+// tool's press. Moves and the release reach the tool only after such an accepted press.
+class CanvasTools {
+  public:
+    CanvasTools(CEditPanel& panel, PanelHost& host);
+    CanvasTools(const CanvasTools&) = delete;
+    CanvasTools& operator=(const CanvasTools&) = delete;
+
+    void OnLButtonDown(const PointerEvent& event) { Press(event, MouseButton::Left); }
+    void OnRButtonDown(const PointerEvent& event) { Press(event, MouseButton::Right); }
+    // event.left and event.right say which buttons are held.
+    void OnMouseMove(const PointerEvent& event);
+    void OnLButtonUp(const PointerEvent& event) { Release(event, MouseButton::Left); }
+    void OnRButtonUp(const PointerEvent& event) { Release(event, MouseButton::Right); }
+    void OnTimer(int id);
+
+    // The editing keys: Esc merges and forgets the floating selection, Delete forgets it
+    // without merging, Ctrl+Z swaps the picture with its undo copy.
+    void OnEscape();
+    void OnDelete();
+    void OnUndo();
+
+  private:
+    void Press(const PointerEvent& event, MouseButton button);
+    void Release(const PointerEvent& event, MouseButton button);
+    // False when the press is refused: the message has been shown.
+    bool PassesGuards();
+    void PickFromStrip(Point client, MouseButton button);
+    void HandScroll(Point client);
+    void UpdatePointerShape(Point client);
+    bool InCanvasFrame(Point client) const;
+    void StopAirbrush();
+
+    CEditPanel& panel_;
+    PanelHost& host_;
+    ToolContext tool_;
+    // Set by a press that passed the guards and reached its tool; moves and the release
+    // reach the tool only while it is set, and every release clears it.
+    bool strokeAccepted_ = false;
+};
+
+} // namespace pattik

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "support/panel/panel_fixtures.h"
+#include "tools/canvas_tools.h"
+#include "tools/previews.h"
+
+namespace pattik::testing {
+
+// A panel with an item chosen, plain artwork and the tools wired as the window wires them;
+// the pointer is driven in picture pixels of the canvas at zoom 2.
+class ToolTest : public PaintPanel {
+  protected:
+    ToolTest() {
+        panel.SetOverlay(&previews);
+        panel.SetTool(ToolKind::Pencil);
+        panel.SetLineWidth(1);
+        panel.SetFillStyle(kOutlineOnly);
+        Choose(Gender::Female, ItemCategory::Top);
+        host.ClearRecords();
+    }
+
+    // The client point at the top-left of the cell that shows a picture pixel.
+    Point At(Point pixel) const {
+        const RECT cell = panel.Mapping().ImageToCanvas(pixel);
+        return IsEmpty(cell) ? PanelGeometry::kCanvasOrigin : Point{cell.left, cell.top};
+    }
+    static PointerEvent Event(Point where, bool left, bool right) {
+        return PointerEvent{where, left, right};
+    }
+
+    void Press(Point pixel, MouseButton button = MouseButton::Left) {
+        PressAtClient(At(pixel), button);
+    }
+    void PressAtClient(Point where, MouseButton button = MouseButton::Left) {
+        const bool left = button == MouseButton::Left;
+        if (left) {
+            tools.OnLButtonDown(Event(where, true, false));
+        } else {
+            tools.OnRButtonDown(Event(where, false, true));
+        }
+    }
+    void MoveTo(Point pixel, MouseButton button = MouseButton::Left) {
+        tools.OnMouseMove(
+            Event(At(pixel), button == MouseButton::Left, button == MouseButton::Right));
+    }
+    void Hover(Point pixel) { tools.OnMouseMove(Event(At(pixel), false, false)); }
+    void Release(Point pixel, MouseButton button = MouseButton::Left) {
+        ReleaseAtClient(At(pixel), button);
+    }
+    void ReleaseAtClient(Point where, MouseButton button = MouseButton::Left) {
+        if (button == MouseButton::Left) {
+            tools.OnLButtonUp(Event(where, false, false));
+        } else {
+            tools.OnRButtonUp(Event(where, false, false));
+        }
+    }
+    void Click(Point pixel, MouseButton button = MouseButton::Left) {
+        Press(pixel, button);
+        Release(pixel, button);
+    }
+    void DragFromTo(Point from, Point to, MouseButton button = MouseButton::Left) {
+        Press(from, button);
+        MoveTo(to, button);
+        Release(to, button);
+    }
+
+    DeviceBitmap& Wear() { return Pixels(ViewMode::Wear); }
+
+    ToolPreviews previews;
+    CanvasTools tools{panel, host};
+};
+
+} // namespace pattik::testing
