@@ -2,6 +2,9 @@
 
 #include "res/control_ids.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace pattik {
 namespace {
 
@@ -37,6 +40,24 @@ std::optional<int> ReadControlData(const ControlHost& controls, ControlData& dat
     data.showAvatar = controls.ReadCheckBox(kShowAvatarCheckBox);
     data.avatarInFront = controls.ReadCheckBox(kAvatarInFrontCheckBox);
     return std::nullopt;
+}
+
+std::optional<int> ParseEditInteger(std::string_view text) {
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::string_view digits = negative ? text.substr(1) : text;
+    if (digits.empty()) {
+        return std::nullopt;
+    }
+    std::int64_t value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        // Past the int range every further digit changes nothing: the value saturates.
+        value = std::min<std::int64_t>(value * 10 + (c - '0'), std::int64_t{INT32_MAX} + 1);
+    }
+    value = negative ? -value : value;
+    return static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
 void WriteControlData(ControlHost& controls, const ControlData& data) {

@@ -3,6 +3,7 @@
 #include "panel/control_host.h"
 
 #include <optional>
+#include <string_view>
 
 namespace pattik {
 
@@ -27,6 +28,11 @@ struct ControlData {
 // integer: fields read before it keep their new values, the rest their old ones, and that
 // edit's id is answered. Nothing is answered when every control was read.
 std::optional<int> ReadControlData(const ControlHost& controls, ControlData& data);
+
+// An edit's text as the exchange reads it: an optional minus and digits. A number too long
+// for an int saturates (so anything above 255 is clamped to 255 as any other number is);
+// an empty or non-numeric text is no integer. Hosts read their edits through this.
+std::optional<int> ParseEditInteger(std::string_view text);
 
 // Writes every field to its control, in the same order.
 void WriteControlData(ControlHost& controls, const ControlData& data);

@@ -15,6 +15,15 @@ inline constexpr int kBlueEdit = 1019;
 inline constexpr int kShowAvatarCheckBox = 1023;
 inline constexpr int kAvatarInFrontCheckBox = 1024;
 
+// The tool palette's ten tool buttons, in the order of the tools (rectangle first), and
+// its four option buttons.
+inline constexpr int kFirstToolButton = 1000;
+inline constexpr int kLastToolButton = 1009;
+inline constexpr int kOptionButtons[4] = {1022, 1026, 1027, 1028};
+
+// The accelerator that holds Space for hand scrolling; nothing handles its command.
+inline constexpr int kHandScrollCommand = 1029;
+
 // The airbrush's timer on the editing panel, and the interval it asks for.
 inline constexpr int kAirbrushTimer = 2313;
 inline constexpr int kAirbrushIntervalMs = 1;

@@ -51,4 +51,13 @@ inline constexpr std::string_view kTotalCoordinationDpWarning = "테마복은 DP
 // An RGB edit that holds no number when the panel reads its controls.
 inline constexpr std::string_view kEnterIntegerText = "정수를 입력하십시오.";
 
+// The tool buttons' tooltips, in the order of the tools.
+inline constexpr std::string_view kToolTipTexts[10] = {
+    "사각형",      "타원",       "직선",   "색 칠하기", "연필",
+    "색 골라내기", "에어브러쉬", "지우개", "선택",      "돋보기",
+};
+
+// The status prompt of the hand-scroll accelerator (Space).
+inline constexpr std::string_view kHandScrollPrompt = "마우스로 화면 이동";
+
 } // namespace pattik

@@ -12,8 +12,8 @@
 
 namespace pattik {
 
-CanvasTools::CanvasTools(CEditPanel& panel, PanelHost& host)
-    : panel_(panel), host_(host), tool_(panel, host) {}
+CanvasTools::CanvasTools(CEditPanel& panel, PanelHost& host, CToolPalette& palette)
+    : panel_(panel), host_(host), palette_(palette), tool_(panel, host) {}
 
 bool CanvasTools::InCanvasFrame(Point client) const {
     return Contains(PanelGeometry::CanvasFrame(panel_.CurrentImageSize()), client.x, client.y);
@@ -169,6 +169,31 @@ void CanvasTools::HandScroll(Point client) {
     panel_.SetScrollDragOrigin(Point{std::llabs(dx) >= whole ? client.x : origin.x,
                                      std::llabs(dy) >= whole ? client.y : origin.y});
     panel_.InvalidateCanvas();
+}
+
+void CanvasTools::OnLButtonDblClk(const PointerEvent& event) {
+    const Point p = event.point;
+    // Where the wells overlap, the click belongs to colour 1, which is drawn on top.
+    bool secondary = false;
+    if (Contains(PanelGeometry::kPrimaryWell, p.x, p.y)) {
+        secondary = false;
+    } else if (Contains(PanelGeometry::kSecondaryWell, p.x, p.y)) {
+        secondary = true;
+    } else {
+        return;
+    }
+    // The dialog always opens at black, whatever the well shows; the mixer stays as it is.
+    const std::optional<COLORREF> chosen = host_.ChooseColour(kBlack, palette_.SwatchColours());
+    if (!chosen) {
+        return;
+    }
+    if (secondary) {
+        panel_.SetSecondaryColour(*chosen);
+    } else {
+        panel_.SetPrimaryColour(*chosen);
+    }
+    palette_.InvalidateSwatches();
+    panel_.InvalidateWells();
 }
 
 void CanvasTools::OnEscape() {

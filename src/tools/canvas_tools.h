@@ -4,6 +4,7 @@
 #include "panel/panel_host.h"
 #include "panel/pointer_event.h"
 #include "tools/tool_context.h"
+#include "tools/tool_palette.h"
 #include "tools/tool_steps.h"
 
 namespace pattik {
@@ -18,7 +19,8 @@ namespace pattik {
 // tool's press. Moves and the release reach the tool only after such an accepted press.
 class CanvasTools {
   public:
-    CanvasTools(CEditPanel& panel, PanelHost& host);
+    // The palette's swatches are the colour dialog's custom colours.
+    CanvasTools(CEditPanel& panel, PanelHost& host, CToolPalette& palette);
     CanvasTools(const CanvasTools&) = delete;
     CanvasTools& operator=(const CanvasTools&) = delete;
 
@@ -29,6 +31,10 @@ class CanvasTools {
     void OnLButtonUp(const PointerEvent& event) { Release(event, MouseButton::Left); }
     void OnRButtonUp(const PointerEvent& event) { Release(event, MouseButton::Right); }
     void OnTimer(int id);
+    // A double click opens the colour dialog on a colour well and does nothing elsewhere;
+    // a right double click does nothing at all.
+    void OnLButtonDblClk(const PointerEvent& event);
+    void OnRButtonDblClk(const PointerEvent&) {}
 
     // The editing keys: Esc merges and forgets the floating selection, Delete forgets it
     // without merging, Ctrl+Z swaps the picture with its undo copy.
@@ -49,6 +55,7 @@ class CanvasTools {
 
     CEditPanel& panel_;
     PanelHost& host_;
+    CToolPalette& palette_;
     ToolContext tool_;
     // Set by a press that passed the guards and reached its tool; moves and the release
     // reach the tool only while it is set, and every release clears it.

@@ -48,6 +48,18 @@ TEST_F(CreatedPanel, ARefusedEditStopsTheReadThereAndIsFocused) {
     EXPECT_EQ(host.editTexts[kBlueEdit], "7");
 }
 
+TEST(EditIntegers, SaturateLongNumbersAndRefuseTextThatIsNone) {
+    EXPECT_EQ(ParseEditInteger("42"), 42);
+    EXPECT_EQ(ParseEditInteger("-5"), -5);
+    EXPECT_EQ(ParseEditInteger("007"), 7);
+    EXPECT_EQ(ParseEditInteger("2147483648"), 2147483647);
+    EXPECT_EQ(ParseEditInteger("99999999999999999999999"), 2147483647);
+    EXPECT_EQ(ParseEditInteger("-99999999999999999999999"), -2147483647 - 1);
+    for (const char* none : {"", "-", "1a", " 1", "1 ", "+3", "--1"}) {
+        EXPECT_EQ(ParseEditInteger(none), std::nullopt) << '"' << none << '"';
+    }
+}
+
 TEST_F(CreatedPanel, TheMixerTakesChannelValuesOnlyWithinOneByte) {
     EXPECT_TRUE(panel.SetMixerChannel(MixerChannel::Green, 255));
     EXPECT_FALSE(panel.SetMixerChannel(MixerChannel::Red, 256));

@@ -3,6 +3,7 @@
 #include "support/panel/panel_fixtures.h"
 #include "tools/canvas_tools.h"
 #include "tools/previews.h"
+#include "tools/tool_palette.h"
 
 namespace pattik::testing {
 
@@ -12,9 +13,7 @@ class ToolTest : public PaintPanel {
   protected:
     ToolTest() {
         panel.SetOverlay(&previews);
-        panel.SetTool(ToolKind::Pencil);
-        panel.SetLineWidth(1);
-        panel.SetFillStyle(kOutlineOnly);
+        palette.OnCreate(); // the pencil, a one-pixel line, outline-only shapes
         Choose(Gender::Female, ItemCategory::Top);
         host.ClearRecords();
     }
@@ -67,7 +66,8 @@ class ToolTest : public PaintPanel {
     DeviceBitmap& Wear() { return Pixels(ViewMode::Wear); }
 
     ToolPreviews previews;
-    CanvasTools tools{panel, host};
+    CToolPalette palette{panel, host, host};
+    CanvasTools tools{panel, host, palette};
 };
 
 } // namespace pattik::testing

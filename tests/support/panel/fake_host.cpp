@@ -1,6 +1,6 @@
 #include "support/panel/fake_host.h"
 
-#include <charconv>
+#include "panel/control_data.h"
 
 namespace pattik::testing {
 namespace {
@@ -43,14 +43,7 @@ std::optional<COLORREF> FakeHost::ChooseColour(COLORREF initial, CustomColours& 
 }
 
 std::optional<int> FakeHost::ReadEditInteger(int editId) const {
-    const std::string text = ValueOr(editTexts, editId, std::string("0"));
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc{} || stop != end) {
-        return std::nullopt;
-    }
-    return value;
+    return ParseEditInteger(ValueOr(editTexts, editId, std::string("0")));
 }
 
 void FakeHost::WriteEditInteger(int editId, int value) {

@@ -45,7 +45,7 @@ class FakeHost : public PanelHost, public PaletteHost, public ItemBarHost {
     MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override;
     std::optional<COLORREF> ChooseColour(COLORREF initial, CustomColours& customColours) override;
 
-    // ControlHost: an edit reads as an integer only when its whole text is one.
+    // ControlHost: an edit reads as the window's will, through ParseEditInteger.
     std::optional<int> ReadEditInteger(int editId) const override;
     void WriteEditInteger(int editId, int value) override;
     void FocusEdit(int editId) override { focusedEdit = editId; }
