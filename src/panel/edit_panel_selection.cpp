@@ -9,10 +9,10 @@
 namespace pattik {
 
 void CEditPanel::LiftSelection(Point corner, Point oppositeCorner) {
-    selection_.selectionRect =
-        NormalizedRect(corner.x, corner.y, oppositeCorner.x, oppositeCorner.y);
-    selection_.hasFloatingSelection = true;
-    const RECT& rect = selection_.selectionRect;
+    if (selectionBitmap.IsEmpty()) {
+        return; // never created: nothing can float
+    }
+    const RECT rect = NormalizedRect(corner.x, corner.y, oppositeCorner.x, oppositeCorner.y);
     // What lies off the picture floats as empty pixels, not as whatever an earlier
     // selection left in the bitmap.
     selectionBitmap.Fill(kTransparentMagenta);
@@ -23,6 +23,9 @@ void CEditPanel::LiftSelection(Point corner, Point oppositeCorner) {
     DrawingContext selection(&selectionBitmap);
     const DrawingContext image(&MutableImage(view_.viewMode));
     BitBlt(selection, 0, 0, width, height, image, rect.left, rect.top);
+    // The selection floats only once its pixels are in the bitmap.
+    selection_.selectionRect = rect;
+    selection_.hasFloatingSelection = true;
     InvalidateViews();
 }
 

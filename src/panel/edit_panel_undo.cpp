@@ -4,11 +4,16 @@
 namespace pattik {
 
 void CEditPanel::TakeUndoSnapshot() {
-    undo_.undoViewMode = static_cast<int>(view_.viewMode);
+    // The copy's view mode is noted only once the copy is made: an undo must never swap in
+    // a picture that was not taken.
+    if (undoBitmap.IsEmpty() || CurrentImage().IsEmpty()) {
+        return;
+    }
     const Size size = CurrentImageSize();
     DrawingContext copy(&undoBitmap);
     const DrawingContext image(&MutableImage(view_.viewMode));
     BitBlt(copy, 0, 0, size.cx, size.cy, image, 0, 0);
+    undo_.undoViewMode = static_cast<int>(view_.viewMode);
 }
 
 void CEditPanel::Undo() {

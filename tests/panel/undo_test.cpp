@@ -54,5 +54,16 @@ TEST_F(CreatedPanel, UndoOfASmallerPictureTouchesNothingOutsideIt) {
     EXPECT_EQ(panel.UndoBitmap().At(0, 124), kRed);
 }
 
+// Before the panel's bitmaps exist nothing can be copied, so nothing may claim it was.
+TEST(UndoBeforeCreation, NeitherSnapshotNorLiftClaimsACopyItDidNotMake) {
+    testing::FakeHost host;
+    CEditPanel panel(host);
+    panel.TakeUndoSnapshot();
+    EXPECT_EQ(panel.UndoInfo().undoViewMode, -1);
+    panel.Undo();
+    panel.LiftSelection(Point{0, 0}, Point{5, 5});
+    EXPECT_FALSE(panel.Selection().hasFloatingSelection);
+}
+
 } // namespace
 } // namespace pattik

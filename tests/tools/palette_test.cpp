@@ -1,6 +1,7 @@
 // The tool palette's logic through its seam: buttons, option layouts, the magnifier's
 // one-shot state and the swatches.
 #include "res/control_ids.h"
+#include "res/string_table.h"
 #include "tool_fixture.h"
 #include "tools/palette_layouts.h"
 #include "tools/tool_table.h"
@@ -96,6 +97,46 @@ TEST_F(Palette, EachToolShowsItsOptionsAndTheChosenOneIsDisabled) {
     EXPECT_EQ(panel.Options().lineWidth, 5) << "shapes use the line's width";
     EXPECT_EQ(Disabled(), std::vector<int>{kOption3}) << "fill style -1 is still chosen";
 }
+
+struct ToolRow {
+    const char* name;
+    ToolKind tool;
+    int layout;
+    int optionsShown;
+    int upFace;
+    const char* tooltip;
+};
+
+class PaletteTools : public Palette, public ::testing::WithParamInterface<ToolRow> {};
+
+// Each tool button chooses its tool, disables itself alone and shows its own options.
+TEST_P(PaletteTools, AButtonChoosesItsToolAndShowsItsOptions) {
+    const ToolRow& row = GetParam();
+    const int button = ButtonOf(row.tool);
+    palette.OnToolButton(button);
+    EXPECT_EQ(panel.Options().currentTool, row.tool);
+    EXPECT_EQ(palette.CurrentLayout(), row.layout);
+    EXPECT_EQ(static_cast<int>(Shown().size()), row.optionsShown);
+    EXPECT_EQ(host.paletteFaces[button].first, row.upFace);
+    EXPECT_EQ(kToolTipTexts[static_cast<int>(row.tool)], row.tooltip);
+    for (int other = kFirstToolButton; other <= kLastToolButton; ++other) {
+        EXPECT_EQ(host.paletteEnabled[other], other != button) << other;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TenTools, PaletteTools,
+    ::testing::Values(ToolRow{"Rectangle", ToolKind::Rectangle, 1, 3, 141, "사각형"},
+                      ToolRow{"Ellipse", ToolKind::Ellipse, 1, 3, 142, "타원"},
+                      ToolRow{"Line", ToolKind::Line, 0, 4, 140, "직선"},
+                      ToolRow{"FloodFill", ToolKind::FloodFill, 6, 0, 145, "색 칠하기"},
+                      ToolRow{"Pencil", ToolKind::Pencil, 0, 4, 139, "연필"},
+                      ToolRow{"ColourPicker", ToolKind::ColourPicker, 6, 0, 146, "색 골라내기"},
+                      ToolRow{"Airbrush", ToolKind::Airbrush, 2, 3, 143, "에어브러쉬"},
+                      ToolRow{"Eraser", ToolKind::Eraser, 4, 4, 144, "지우개"},
+                      ToolRow{"Selection", ToolKind::Selection, 5, 2, 147, "선택"},
+                      ToolRow{"Magnifier", ToolKind::Magnifier, 3, 4, 138, "돋보기"}),
+    [](const ::testing::TestParamInfo<ToolRow>& row) { return std::string(row.param.name); });
 
 TEST_F(Palette, TheMagnifierSetsTheZoomAndGoesBackToTheToolAndLayoutBefore) {
     palette.OnToolButton(ButtonOf(ToolKind::Eraser));
