@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panel/palette_host.h"
 #include "panel/panel_host.h"
 
 #include <map>
@@ -46,6 +47,16 @@ class NullPanelHost : public PanelHost {
         return found != values_.end() ? found->second : 0;
     }
     std::map<int, int> values_;
+};
+
+// A tool palette with no buttons on screen.
+class NullPaletteHost : public PaletteHost {
+  public:
+    void EnableButton(int, bool) override {}
+    void ShowButton(int, bool) override {}
+    void PlaceButton(int, const RECT&) override {}
+    void SetButtonFaces(int, int, int) override {}
+    void InvalidatePalette() override {}
 };
 
 } // namespace pattik

@@ -57,6 +57,13 @@ inline constexpr std::string_view kToolTipTexts[10] = {
     "색 골라내기", "에어브러쉬", "지우개", "선택",      "돋보기",
 };
 
+// The status prompts of the rectangle and ellipse buttons: a description, then after the
+// line break the short name.
+inline constexpr std::string_view kRectangleToolPrompt =
+    "선택한 채우기 유형으로 직사각형을 그립니다\n직사각형";
+inline constexpr std::string_view kEllipseToolPrompt =
+    "선택한 채우기 유형으로 타원을 그립니다\n타원";
+
 // The status prompt of the hand-scroll accelerator (Space).
 inline constexpr std::string_view kHandScrollPrompt = "마우스로 화면 이동";
 

@@ -1,8 +1,12 @@
-// A seeded random driver of the panel and the tools' previews: any sequence of operations,
-// with any values, keeps every read and write inside the bitmaps (the suite also runs under
-// the address and undefined-behaviour sanitizers) and keeps the panel's rules.
+// A seeded random driver of the panel, the pointer handlers, the palette and the editing
+// keys: any sequence of operations and events, with any values, keeps every read and write
+// inside the bitmaps (the suite also runs under the address and undefined-behaviour
+// sanitizers) and keeps the panel's rules.
 #include "support/panel/panel_fixtures.h"
+#include "tools/canvas_tools.h"
+#include "tools/colour_controls.h"
 #include "tools/previews.h"
+#include "tools/tool_palette.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +44,92 @@ class RandomOperations : public testing::PaintPanel {
         return kFloats[random() % std::size(kFloats)];
     }
 
+    // Points on the panel most of the time, anywhere sometimes.
+    Point AnyClientPoint() {
+        if (random() % 4 == 0) {
+            return AnyPoint();
+        }
+        return Point{std::uniform_int_distribution<int>(-10, 260)(random),
+                     std::uniform_int_distribution<int>(-10, 380)(random)};
+    }
+
+    void RandomEvent() {
+        const Point p = AnyClientPoint();
+        const bool left = random() % 2 != 0;
+        const bool right = random() % 3 == 0;
+        switch (random() % 12) {
+        case 0:
+            tools.OnLButtonDown(PointerEvent{p, true});
+            break;
+        case 1:
+            tools.OnRButtonDown(PointerEvent{p, false, true});
+            break;
+        case 2:
+        case 3:
+        case 4:
+            tools.OnMouseMove(PointerEvent{p, left, right});
+            break;
+        case 5:
+            tools.OnLButtonUp(PointerEvent{p});
+            break;
+        case 6:
+            tools.OnRButtonUp(PointerEvent{p});
+            break;
+        case 7:
+            tools.OnTimer(random() % 2 != 0 ? 2313 : AnyInt());
+            break;
+        case 8:
+            tools.OnLButtonDblClk(PointerEvent{p, true});
+            break;
+        case 9:
+            host.keysDown.clear();
+            if (random() % 3 == 0)
+                host.keysDown.insert(PolledKey::Space);
+            if (random() % 3 == 0)
+                host.keysDown.insert(PolledKey::LeftControl);
+            break;
+        case 10:
+            switch (random() % 3) {
+            case 0:
+                tools.OnEscape();
+                break;
+            case 1:
+                tools.OnDelete();
+                break;
+            default:
+                tools.OnUndo();
+                break;
+            }
+            break;
+        default:
+            switch (random() % 5) {
+            case 0:
+                palette.OnToolButton(995 + static_cast<int>(random() % 20));
+                break;
+            case 1:
+                palette.OnOptionButton(1020 + static_cast<int>(random() % 10));
+                break;
+            case 2:
+                palette.OnLButtonDown(AnyClientPoint());
+                break;
+            case 3:
+                host.editTexts[1015] = std::to_string(AnyInt());
+                OnEditChanged(panel, MixerChannel::Red);
+                break;
+            default:
+                host.trackbarPositions[1013] = AnyInt();
+                OnTrackbarMoved(panel);
+                break;
+            }
+            break;
+        }
+    }
+
     void RandomStep() {
+        if (random() % 2 == 0) {
+            RandomEvent();
+            return;
+        }
         switch (random() % 20) {
         case 0:
             panel.SelectViewMode(static_cast<ViewMode>(random() % 4));
@@ -133,11 +222,14 @@ class RandomOperations : public testing::PaintPanel {
 
     ToolPreviews previews;
     std::mt19937 random{20261208};
+    CToolPalette palette{panel, host, host};
+    CanvasTools tools{panel, host, palette};
 };
 
 TEST_F(RandomOperations, KeepEveryAccessInsideTheBitmapsAndTheRulesIntact) {
+    palette.OnCreate();
     Choose(Gender::Female, ItemCategory::Top);
-    for (int step = 0; step < 20000; ++step) {
+    for (int step = 0; step < 30000; ++step) {
         RandomStep();
         ExpectTheRulesHold();
     }
