@@ -8,12 +8,14 @@
 namespace pattik {
 namespace {
 
-// Client points are ints and a source is at most the canvas, so the product fits 64 bits;
-// C++ integer division truncates toward zero.
+// trunc(fromOrigin * source / canvas + offset) exactly: the offset joins the numerator
+// before the division, which truncates toward zero in C++, so a point just left of a
+// scrolled canvas maps one column left of the offset, as it does unscrolled. Client points
+// are ints and a source is at most the canvas, so every product fits 64 bits.
 int ScaleToSource(std::int64_t fromOrigin, std::int64_t source, std::int64_t canvas,
                   std::int64_t offset) {
-    return static_cast<int>(
-        std::clamp<std::int64_t>(fromOrigin * source / canvas + offset, INT32_MIN, INT32_MAX));
+    const std::int64_t pixel = (fromOrigin * source + offset * canvas) / canvas;
+    return static_cast<int>(std::clamp<std::int64_t>(pixel, INT32_MIN, INT32_MAX));
 }
 
 // The first destination cell of a source cell when `source` cells are stretched over

@@ -14,7 +14,7 @@ class CanvasMapping {
 
     // The picture pixel under a client point: the one painting shows there. The canvas
     // stretches SourceArea() over itself, so per axis the pixel is
-    //     offset + trunc((c - origin) * source / canvas)
+    //     trunc((c - origin) * source / canvas + offset)
     // in exact integer arithmetic, truncated toward zero. At zoom 2 and 10 the canvas is an
     // exact multiple of the source and this is trunc((c - origin) / zoom) + offset; at zoom 4
     // and 6 the source is canvas / zoom truncated to whole pixels, each stretched a little

@@ -43,13 +43,23 @@ std::optional<int> ReadControlData(const ControlHost& controls, ControlData& dat
 }
 
 std::optional<int> ParseEditInteger(std::string_view text) {
+    // Blanks around the number and a sign before it are taken, as a pasted text may have.
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
     const bool negative = !text.empty() && text.front() == '-';
-    const std::string_view digits = negative ? text.substr(1) : text;
-    if (digits.empty()) {
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
         return std::nullopt;
     }
     std::int64_t value = 0;
-    for (const char c : digits) {
+    for (const char c : text) {
         if (c < '0' || c > '9') {
             return std::nullopt;
         }

@@ -29,7 +29,8 @@ struct ControlData {
 // edit's id is answered. Nothing is answered when every control was read.
 std::optional<int> ReadControlData(const ControlHost& controls, ControlData& data);
 
-// An edit's text as the exchange reads it: an optional minus and digits. A number too long
+// An edit's text as the exchange reads it: digits with an optional sign, blanks around them
+// allowed. A number too long
 // for an int saturates (so anything above 255 is clamped to 255 as any other number is);
 // an empty or non-numeric text is no integer. Hosts read their edits through this.
 std::optional<int> ParseEditInteger(std::string_view text);

@@ -56,6 +56,7 @@ class NullPaletteHost : public PaletteHost {
     void ShowButton(int, bool) override {}
     void PlaceButton(int, const RECT&) override {}
     void SetButtonFaces(int, int, int) override {}
+    void SetToolTip(int, std::string_view) override {}
     void InvalidatePalette() override {}
 };
 

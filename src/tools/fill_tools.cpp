@@ -9,11 +9,13 @@ void PressFloodFill(ToolContext& tool, Point q, MouseButton button) {
 }
 
 // The picker reads what the canvas shows, mannequin and guides included. A press on the
-// canvas frame's border lies off the composed picture: there is nothing to pick there, and
-// both colours stay.
+// canvas frame's border lies off the picture shown: there is nothing to pick there, and
+// both colours stay. (The composition is always 75 x 125; only the current picture's part
+// of it is on the canvas.)
 void PressColourPicker(ToolContext& tool, Point q, MouseButton button) {
     const DeviceBitmap& shown = tool.Composition();
-    if (!shown.Contains(q.x, q.y)) {
+    const Size size = tool.ImageSize();
+    if (!Contains(RECT{0, 0, size.cx, size.cy}, q.x, q.y) || !shown.Contains(q.x, q.y)) {
         return;
     }
     tool.PickColour(button == MouseButton::Right, shown.At(q.x, q.y));

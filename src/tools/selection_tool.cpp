@@ -35,7 +35,12 @@ void PreviewSelection(const CEditPanel& panel, DrawingContext& composition) {
         return;
     }
     const RECT& rect = selection.selectionRect;
-    DrawWithoutMagenta(panel.SelectionBitmap(), composition, rect.left, rect.top, -1, -1, &rect);
+    // Only floating pixels are shown: once merged (a tool change keeps the rectangle), the
+    // bitmap holds what the picture may since have lost, and showing it would lie.
+    if (selection.hasFloatingSelection) {
+        DrawWithoutMagenta(panel.SelectionBitmap(), composition, rect.left, rect.top, -1, -1,
+                           &rect);
+    }
 
     const BackgroundMode previousMode = composition.SetBkMode(BackgroundMode::Opaque);
     const COLORREF previousBackground = composition.SetBkColor(kWhite);

@@ -2,6 +2,7 @@
 
 #include "panel/panel_geometry.h"
 #include "res/control_ids.h"
+#include "res/string_table.h"
 #include "tools/palette_layouts.h"
 #include "tools/tool_table.h"
 
@@ -57,6 +58,7 @@ int CToolPalette::OnCreate() {
         host_.SetButtonFaces(button, faces.up, faces.pressed);
         host_.ShowButton(button, true);
         host_.EnableButton(button, true);
+        host_.SetToolTip(button, kToolTipTexts[index]);
     }
     for (const int button : kOptionButtons) {
         host_.PlaceButton(button, kOptionHome);

@@ -25,8 +25,8 @@ TEST_P(ClientToImage, TruncatesTowardZeroAtTheScalePaintingUses) {
     EXPECT_EQ(CanvasMapping(c.zoom, c.offset, kWear).ClientToImage(c.client), c.image);
 }
 
-// offset + trunc((c - origin) * source / canvas): just left of the canvas is column 0 while
-// the quotient is above -1. At zoom 4 the 37 columns and 62 rows shown are a little fewer
+// trunc((c - origin) * source / canvas + offset): just left of the canvas is the offset's
+// column while the quotient is above -1, and the one left of it from there, scrolled or not. At zoom 4 the 37 columns and 62 rows shown are a little fewer
 // than 150 / 4 and 250 / 4, at zoom 6 the 41 rows a little fewer than 250 / 6, so their
 // cells are a little wider or taller than the zoom.
 INSTANTIATE_TEST_SUITE_P(
@@ -39,9 +39,11 @@ INSTANTIATE_TEST_SUITE_P(
         MappingCase{"Zoom2PastTheCanvas", 2, {}, {158, 278}, {75, 125}},
         MappingCase{"Zoom4Scrolled", 4, {37, 62}, {8 + 4 * 5 + 3, 28 + 4 * 7}, {42, 68}},
         MappingCase{"Zoom4FirstCellIsFiveWide", 4, {}, {8 + 4, 28}, {0, 0}},
-        MappingCase{"Zoom4LeftOfCanvas", 4, {37, 62}, {0, 0}, {36, 56}},
+        MappingCase{"Zoom4LeftOfCanvas", 4, {37, 62}, {0, 0}, {35, 55}},
         MappingCase{"Zoom6Scrolled", 6, {50, 83}, {8 + 149, 28 + 249}, {74, 123}},
         MappingCase{"Zoom10Scrolled", 10, {60, 100}, {8 + 95, 28 + 10}, {69, 101}},
+        MappingCase{"Zoom10ScrolledFrameBorder", 10, {5, 5}, {6, 26}, {4, 4}},
+        MappingCase{"Zoom4ScrolledFrameBorder", 4, {5, 5}, {7, 27}, {4, 4}},
         MappingCase{"Zoom10FarNegative", 10, {60, 100}, {-1000, -32}, {-40, 94}},
         MappingCase{"IntLimits", 2, {}, {INT_MIN, INT_MAX}, {-1073741828, 1073741809}}),
     [](const ::testing::TestParamInfo<MappingCase>& row) { return std::string(row.param.name); });

@@ -55,7 +55,9 @@ TEST(EditIntegers, SaturateLongNumbersAndRefuseTextThatIsNone) {
     EXPECT_EQ(ParseEditInteger("2147483648"), 2147483647);
     EXPECT_EQ(ParseEditInteger("99999999999999999999999"), 2147483647);
     EXPECT_EQ(ParseEditInteger("-99999999999999999999999"), -2147483647 - 1);
-    for (const char* none : {"", "-", "1a", " 1", "1 ", "+3", "--1"}) {
+    EXPECT_EQ(ParseEditInteger(" 12 "), 12);
+    EXPECT_EQ(ParseEditInteger("+3"), 3);
+    for (const char* none : {"", " ", "-", "1a", "1 2", "--1", "+-1", "0x10"}) {
         EXPECT_EQ(ParseEditInteger(none), std::nullopt) << '"' << none << '"';
     }
 }

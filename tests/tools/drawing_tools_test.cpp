@@ -87,6 +87,30 @@ INSTANTIATE_TEST_SUITE_P(
         FillCase{"DrawingColourRight", -1, MouseButton::Right, {"bbbb", "bbbb", "bbbb"}}),
     [](const ::testing::TestParamInfo<FillCase>& row) { return std::string(row.param.name); });
 
+// The ellipse takes its outline and inside the same way: the middle of a 9 x 7 ellipse is
+// inside, its leftmost middle pixel on the outline.
+TEST_F(Drawing, TheEllipseFillsAsTheRectangleDoes) {
+    panel.SetTool(ToolKind::Ellipse);
+    struct Row {
+        int style;
+        MouseButton button;
+        COLORREF outline;
+        COLORREF inside;
+    };
+    for (const Row row :
+         {Row{1, MouseButton::Left, kRed, kTransparentMagenta},
+          Row{1, MouseButton::Right, kBlue, kTransparentMagenta},
+          Row{0, MouseButton::Left, kRed, kBlue}, Row{0, MouseButton::Right, kBlue, kRed},
+          Row{-1, MouseButton::Left, kRed, kRed}, Row{-1, MouseButton::Right, kBlue, kBlue}}) {
+        Wear().Fill(kTransparentMagenta);
+        panel.SetFillStyle(row.style);
+        DragFromTo(Point{10, 10}, Point{19, 17}, row.button);
+        EXPECT_EQ(Wear().At(10, 13), row.outline) << row.style;
+        EXPECT_EQ(Wear().At(14, 13), row.inside) << row.style;
+        EXPECT_EQ(Wear().At(10, 10), kTransparentMagenta) << "the box's corner is outside";
+    }
+}
+
 // What the canvas showed while dragging is exactly what the release draws.
 TEST_F(Drawing, TheRubberBandIsTheShapeTheReleaseDraws) {
     for (const ToolKind tool : {ToolKind::Rectangle, ToolKind::Ellipse, ToolKind::Line}) {
@@ -190,6 +214,17 @@ TEST_F(Drawing, ThePickerTakesWhatTheCanvasShowsAndKeepsBothColoursOffThePicture
     EXPECT_EQ(panel.UndoInfo().undoViewMode, 0) << "a pick still takes the snapshot";
 
     PressAtClient(Point{6, 26}, MouseButton::Right); // the frame's border: (-1, -1)
+    EXPECT_EQ(panel.Colours().secondaryColour, kBlue);
+
+    // The right and bottom border of the smaller pictures: the composition goes on there,
+    // but the canvas does not show it.
+    panel.OnHairButton();
+    PaintClient();
+    PressAtClient(Point{59, 40}, MouseButton::Right); // (25, 6), one past the hair picture
+    EXPECT_EQ(panel.Colours().secondaryColour, kBlue);
+    panel.OnDpButton();
+    PaintClient();
+    PressAtClient(Point{40, 195}, MouseButton::Right); // (16, 83), one below the DP picture
     EXPECT_EQ(panel.Colours().secondaryColour, kBlue);
 }
 

@@ -118,7 +118,7 @@ TEST_P(PaletteTools, AButtonChoosesItsToolAndShowsItsOptions) {
     EXPECT_EQ(palette.CurrentLayout(), row.layout);
     EXPECT_EQ(static_cast<int>(Shown().size()), row.optionsShown);
     EXPECT_EQ(host.paletteFaces[button].first, row.upFace);
-    EXPECT_EQ(kToolTipTexts[static_cast<int>(row.tool)], row.tooltip);
+    EXPECT_EQ(host.paletteToolTips[button], row.tooltip);
     for (int other = kFirstToolButton; other <= kLastToolButton; ++other) {
         EXPECT_EQ(host.paletteEnabled[other], other != button) << other;
     }

@@ -83,6 +83,18 @@ TEST_F(ToolTest, TheStripGivesTheButtonsColourAndTheMixerWithoutTouchingThePictu
     EXPECT_FALSE(host.modified);
 }
 
+// Every release ends the stroke: after a right click in the middle of a left stroke, the
+// left moves draw nothing until the next press.
+TEST_F(ToolTest, AReleaseOfEitherButtonEndsTheStroke) {
+    Press(Point{1, 1});
+    MoveTo(Point{3, 1});
+    Click(Point{9, 9}, MouseButton::Right);
+    const int painted = Painted(Wear());
+    MoveTo(Point{30, 30});
+    Release(Point{30, 30});
+    EXPECT_EQ(Painted(Wear()), painted);
+}
+
 TEST_F(ToolTest, SpaceTurnsALeftPressIntoAHandScrollButNotARightOne) {
     host.keysDown.insert(PolledKey::Space);
     Press(Point{10, 10});

@@ -60,6 +60,27 @@ TEST_F(Selecting, OnlyTheLeftCtrlKeyCopiesAndMovingTheCopyLeavesTwo) {
     Release(Point{40, 40});
 }
 
+// The window reports Ctrl on the event whichever Ctrl key it was; only the polled left one
+// makes a copy.
+TEST_F(Selecting, TheRightCtrlKeyStillCuts) {
+    tools.OnLButtonDown(PointerEvent{At(Point{0, 0}), true, false, true});
+    tools.OnMouseMove(PointerEvent{At(Point{3, 3}), true, false, true});
+    tools.OnLButtonUp(PointerEvent{At(Point{3, 3}), false, false, true});
+    EXPECT_EQ(CountOf(Wear(), RECT{0, 0, 3, 3}, kTransparentMagenta), 9);
+}
+
+// A tool change merges the selection and keeps its rectangle; nothing of it may show once
+// the picture there changed.
+TEST_F(Selecting, AMergedSelectionLeavesNoGhostOnTheCanvas) {
+    DragFromTo(Point{10, 10}, Point{20, 20});
+    panel.SetTool(ToolKind::Pencil);
+    Wear().Fill(kTransparentMagenta);
+    panel.SetTool(ToolKind::Selection);
+    Hover(Point{40, 40});
+    PaintClient();
+    EXPECT_EQ(panel.CompositionBitmap().At(15, 15), testing::kPlainBackground);
+}
+
 TEST_F(Selecting, EscMergesTheSelectionAndDeleteDropsIt) {
     DragFromTo(Point{0, 0}, Point{2, 2});
     DragFromTo(Point{1, 1}, Point{6, 1}); // moved to (5, 0)

@@ -72,6 +72,9 @@ class FakeHost : public PanelHost, public PaletteHost, public ItemBarHost {
     void SetButtonFaces(int buttonId, int upBitmapId, int pressedBitmapId) override {
         paletteFaces[buttonId] = {upBitmapId, pressedBitmapId};
     }
+    void SetToolTip(int buttonId, std::string_view text) override {
+        paletteToolTips[buttonId] = std::string(text);
+    }
     void InvalidatePalette() override { ++paletteRepaints; }
 
     // ItemBarHost
@@ -94,6 +97,7 @@ class FakeHost : public PanelHost, public PaletteHost, public ItemBarHost {
     std::map<int, bool> paletteShown;
     std::map<int, RECT> palettePlaces;
     std::map<int, std::pair<int, int>> paletteFaces;
+    std::map<int, std::string> paletteToolTips;
     int paletteRepaints = 0;
 
     // The controls' contents, as the user typed or the program wrote them.
