@@ -26,9 +26,10 @@ TEST_P(ClientToImage, TruncatesTowardZeroAtTheScalePaintingUses) {
 }
 
 // trunc((c - origin) * source / canvas + offset): just left of the canvas is the offset's
-// column while the quotient is above -1, and the one left of it from there, scrolled or not. At zoom 4 the 37 columns and 62 rows shown are a little fewer
-// than 150 / 4 and 250 / 4, at zoom 6 the 41 rows a little fewer than 250 / 6, so their
-// cells are a little wider or taller than the zoom.
+// column while the quotient is above -1, and the one left of it from there, scrolled or
+// not. At zoom 4 the 37 columns and 62 rows shown are a little fewer than 150 / 4 and
+// 250 / 4, at zoom 6 the 41 rows a little fewer than 250 / 6, so their cells are a little
+// wider or taller than the zoom.
 INSTANTIATE_TEST_SUITE_P(
     Zooms, ClientToImage,
     ::testing::Values(
