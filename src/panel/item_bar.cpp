@@ -1,0 +1,43 @@
+#include "panel/item_bar.h"
+
+#include "res/string_table.h"
+
+namespace pattik {
+
+void CItemBar::ShowRemembered() {
+    boxes_.SetSelection(ItemBox::Gender, selectedGender_);
+    boxes_.SetSelection(ItemBox::Category, selectedCategory_);
+}
+
+void CItemBar::OnChange(int guardedEntry) {
+    if (guardedEntry != -1 && document_.IsDocumentModified()) {
+        dialogs_.ShowMessage(kItemChangeRefusedText, MessageButtons::Ok);
+        ShowRemembered();
+        return;
+    }
+    // Both boxes are read, so either handler applies the pair the boxes show.
+    selectedGender_ = boxes_.GetSelection(ItemBox::Gender);
+    selectedCategory_ = boxes_.GetSelection(ItemBox::Category);
+    panel_.ChangeItem(selectedGender_, selectedCategory_);
+}
+
+void CItemBar::RefreshAndApply() {
+    ShowRemembered();
+    OnCategoryChange();
+}
+
+void CItemBar::FlipGender() {
+    selectedGender_ = selectedGender_ == static_cast<int>(Gender::Female)
+                          ? static_cast<int>(Gender::Male)
+                          : static_cast<int>(Gender::Female);
+    RefreshAndApply();
+    OnGenderChange();
+}
+
+void CItemBar::ResetForNewDocument() {
+    selectedGender_ = -1;
+    selectedCategory_ = -1;
+    ShowRemembered();
+}
+
+} // namespace pattik
