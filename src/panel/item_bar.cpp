@@ -27,11 +27,18 @@ void CItemBar::RefreshAndApply() {
 }
 
 void CItemBar::FlipGender() {
+    // Under unsaved work the flip is refused once, and nothing changes: not the remembered
+    // gender, not the boxes, not the panel.
+    if (selectedGender_ != -1 && document_.IsDocumentModified()) {
+        dialogs_.ShowMessage(kItemChangeRefusedText, MessageButtons::Ok);
+        ShowRemembered();
+        return;
+    }
     selectedGender_ = selectedGender_ == static_cast<int>(Gender::Female)
                           ? static_cast<int>(Gender::Male)
                           : static_cast<int>(Gender::Female);
+    // Applies the pair both boxes now show, gender included.
     RefreshAndApply();
-    OnGenderChange();
 }
 
 void CItemBar::ResetForNewDocument() {

@@ -21,8 +21,8 @@ class CItemBar {
     void OnCategoryChange() { OnChange(selectedCategory_); }
     // Fills both boxes from the remembered entries, then applies them as a category change.
     void RefreshAndApply();
-    // F1: female becomes male and anything else female, then both handlers run, each with
-    // its own guard.
+    // F1: female becomes male and anything else female, and the pair is applied. Under
+    // unsaved work it is refused once and changes nothing.
     void FlipGender();
     // A new document: no entries remembered or shown. The panel forgets the item itself.
     void ResetForNewDocument();

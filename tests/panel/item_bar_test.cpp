@@ -68,6 +68,14 @@ TEST_F(ItemBar, F1FlipsTheGenderAndANewDocumentForgetsTheEntries) {
     bar.FlipGender();
     EXPECT_EQ(panel.Item().gender, Gender::Male);
 
+    // Under unsaved work: one refusal, and the gender stays in the box and the panel.
+    host.modified = true;
+    bar.FlipGender();
+    EXPECT_EQ(host.messages, std::vector<std::string>{std::string(kItemChangeRefusedText)});
+    EXPECT_EQ(bar.SelectedGender(), 1);
+    EXPECT_EQ(host.itemSelections[ItemBox::Gender], 1);
+    EXPECT_EQ(panel.Item().gender, Gender::Male);
+
     bar.ResetForNewDocument();
     EXPECT_EQ(bar.SelectedGender(), -1);
     EXPECT_EQ(host.itemSelections[ItemBox::Category], -1);

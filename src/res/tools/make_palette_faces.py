@@ -27,8 +27,8 @@ pixel right and down. The pressed face is the one a selected tool or option show
   162 / 221     24 x 25  spray size: a larger cluster
   163 / 235     48 x 25  spray size: the largest cluster
   172 / 231, 173 / 223, 174 / 224, 175 / 232
-                48 x 12  zoom: "2x", "4x", "6x" and "8x", each followed by a black square
-                         of that many pixels (the 8x button sets zoom 10 but reads 8x)
+                48 x 12  zoom: "2x", "4x", "6x" and "10x", each followed by a black square
+                         growing with the zoom (2, 4, 6 and 8 pixels)
   177 / 222, 178 / 225, 179 / 226, 180 / 227
                 48 x 12  eraser size: black squares of 2, 4, 6 and 8 pixels; 10 would
                          touch the edges of a 12-pixel button
@@ -483,7 +483,8 @@ GLYPHS = {
     "2": [".##.", "#..#", "...#", "..#.", ".#..", "#...", "####"],
     "4": ["#..#", "#..#", "#..#", "####", "...#", "...#", "...#"],
     "6": [".##.", "#...", "#...", "###.", "#..#", "#..#", ".##."],
-    "8": [".##.", "#..#", "#..#", ".##.", "#..#", "#..#", ".##."],
+    "0": [".##.", "#..#", "#..#", "#..#", "#..#", "#..#", ".##."],
+    "1": [".#.", "##.", ".#.", ".#.", ".#.", ".#.", "###"],
     "x": [".....", ".....", "#...#", ".#.#.", "..#..", ".#.#.", "#...#"],
 }
 
@@ -565,7 +566,7 @@ FACES = [
     (172, 231, (48, 12), OPTION_EDGE, zoom_drawer("2x", 2)),
     (173, 223, (48, 12), OPTION_EDGE, zoom_drawer("4x", 4)),
     (174, 224, (48, 12), OPTION_EDGE, zoom_drawer("6x", 6)),
-    (175, 232, (48, 12), OPTION_EDGE, zoom_drawer("8x", 8)),
+    (175, 232, (48, 12), OPTION_EDGE, zoom_drawer("10x", 8)),
     (177, 222, (48, 12), OPTION_EDGE, eraser_size_drawer(2)),
     (178, 225, (48, 12), OPTION_EDGE, eraser_size_drawer(4)),
     (179, 226, (48, 12), OPTION_EDGE, eraser_size_drawer(6)),
