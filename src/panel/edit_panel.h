@@ -183,6 +183,8 @@ class CEditPanel {
 
     // Repaints the preview and the canvas, without erasing.
     void InvalidateViews();
+    // Repaints the whole panel, erased first.
+    void InvalidateAll() { viewHost_.InvalidateAll(true); }
     // Repaints the two colour wells, without erasing.
     void InvalidateWells();
     // Repaints only the canvas, without erasing (a hand scroll moves nothing else).

@@ -51,6 +51,22 @@ inline constexpr std::string_view kTotalCoordinationDpWarning = "테마복은 DP
 // An RGB edit that holds no number when the panel reads its controls.
 inline constexpr std::string_view kEnterIntegerText = "정수를 입력하십시오.";
 
+// The save-changes question: the prefix, the document's title, the suffix.
+inline constexpr std::string_view kSaveChangesPrefix = "변경 내용을 ";
+inline constexpr std::string_view kSaveChangesSuffix = "에 저장할까요?";
+
+// A save that could not write every file: this line, then one line per file with why.
+inline constexpr std::string_view kSaveFailedText = "다음 파일을 저장하지 못했습니다.";
+inline constexpr std::string_view kNoSuchFolderText = "폴더가 없습니다.";
+inline constexpr std::string_view kNoPermissionText = "쓰기 권한이 없습니다.";
+inline constexpr std::string_view kReadOnlyText = "읽기 전용 위치입니다.";
+inline constexpr std::string_view kDiskFullText = "디스크 공간이 부족합니다.";
+inline constexpr std::string_view kNotAFileText = "파일을 쓸 수 있는 곳이 아닙니다.";
+inline constexpr std::string_view kInvalidFileNameText = "파일 이름이 올바르지 않습니다.";
+inline constexpr std::string_view kPictureNotWritableText = "그림을 GIF 파일로 만들 수 없습니다.";
+inline constexpr std::string_view kOutOfMemoryText = "메모리가 부족합니다.";
+inline constexpr std::string_view kCannotWriteText = "파일을 쓸 수 없습니다.";
+
 // The tool buttons' tooltips, in the order of the tools.
 inline constexpr std::string_view kToolTipTexts[10] = {
     "사각형",      "타원",       "직선",   "색 칠하기", "연필",

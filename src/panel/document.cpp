@@ -1,0 +1,131 @@
+#include "panel/document.h"
+
+#include "res/string_table.h"
+
+#include <cerrno>
+
+namespace pattik {
+namespace {
+
+constexpr const char* kTitleFormat = "%Y%m%d_%H%M%S.GIF";
+constexpr const char* kFolderName = "패티크";
+
+} // namespace
+
+CPattikDoc::CPattikDoc(CEditPanel& panel, CItemBar& itemBar, DialogHost& dialogs,
+                       DocumentHost& flag, DocumentEnvironment& environment)
+    : panel_(panel), itemBar_(itemBar), dialogs_(dialogs), flag_(flag), environment_(environment) {}
+
+std::string CPattikDoc::DefaultFolder() const {
+    std::string folder = environment_.DocumentsFolder();
+    if (!folder.empty() && folder.back() != '/') {
+        folder += '/';
+    }
+    return folder + kFolderName;
+}
+
+bool CPattikDoc::OnFileNew() {
+    if (!SaveModified()) {
+        return false;
+    }
+    OnNewDocument();
+    return true;
+}
+
+void CPattikDoc::OnNewDocument() {
+    flag_.SetDocumentModified(false);
+    // A selection floating over the old drawing must not be pasted into the new one.
+    panel_.DropFloatingSelection();
+    panel_.ResetForNewDocument();
+    panel_.InvalidateAll();
+    itemBar_.ResetForNewDocument();
+
+    const std::tm now = environment_.LocalTime();
+    char title[64] = {};
+    std::strftime(title, sizeof title, kTitleFormat, &now);
+    title_ = title;
+    environment_.SetTitle(title_);
+
+    const std::string folder = DefaultFolder();
+    environment_.EnsureFolder(folder);
+    pathName_ = folder + "/" + title_;
+    environment_.AddToRecentFiles(pathName_);
+}
+
+bool CPattikDoc::OnFileSave() {
+    const std::optional<std::string> path = environment_.AskSavePath(DefaultFolder(), title_);
+    if (!path) {
+        return false;
+    }
+    const OutputResult result = panel_.ComposeOutput(*path);
+    if (!result.Succeeded()) {
+        std::string message(kSaveFailedText);
+        for (const OutputResult::Failure& failure : result.failures) {
+            message += "\n" + failure.fileName + ": " +
+                       SaveFailureText(failure.cause, failure.errorNumber);
+        }
+        dialogs_.ShowMessage(message, MessageButtons::Ok);
+        return false; // the work stays unsaved, so New and Exit still ask
+    }
+    flag_.SetDocumentModified(false);
+    return true;
+}
+
+bool CPattikDoc::SaveModified() {
+    if (!flag_.IsDocumentModified()) {
+        return true;
+    }
+    const std::string question =
+        std::string(kSaveChangesPrefix) + title_ + std::string(kSaveChangesSuffix);
+    switch (dialogs_.ShowMessage(question, MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+        return OnFileSave();
+    case MessageAnswer::No:
+        flag_.SetDocumentModified(false);
+        return true;
+    case MessageAnswer::Ok:
+    case MessageAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+std::string SaveFailureText(SaveFailure cause, int errorNumber) {
+    switch (cause) {
+    case SaveFailure::None:
+        return "";
+    case SaveFailure::EmptyPicture:
+    case SaveFailure::ZeroArea:
+    case SaveFailure::PictureTooLarge:
+    case SaveFailure::UnsupportedFormat:
+        return std::string(kPictureNotWritableText);
+    case SaveFailure::OutOfMemory:
+        return std::string(kOutOfMemoryText);
+    case SaveFailure::InvalidPath:
+        return std::string(kInvalidFileNameText);
+    case SaveFailure::NotAFileOrDevice:
+        return std::string(kNotAFileText);
+    case SaveFailure::System:
+        break;
+    }
+    switch (errorNumber) {
+    case ENOENT:
+    case ENOTDIR:
+        return std::string(kNoSuchFolderText);
+    case EACCES:
+    case EPERM:
+        return std::string(kNoPermissionText);
+    case EROFS:
+        return std::string(kReadOnlyText);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return std::string(kDiskFullText);
+    case EISDIR:
+        return std::string(kNotAFileText);
+    default:
+        return std::string(kCannotWriteText);
+    }
+}
+
+} // namespace pattik

@@ -1,0 +1,174 @@
+// New, Save and the save-changes question, with a fixed clock, a temporary documents folder
+// and a scripted save dialog.
+#include "panel/document.h"
+#include "res/string_table.h"
+#include "support/panel/panel_fixtures.h"
+#include "support/raster/temporary_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <deque>
+#include <filesystem>
+
+namespace pattik {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::CreatedPanel;
+using testing::FakeHost;
+
+class FakeEnvironment : public DocumentEnvironment {
+  public:
+    std::tm LocalTime() const override { return now; }
+    std::string DocumentsFolder() const override { return documents; }
+    bool EnsureFolder(const std::string& folder) override {
+        std::error_code error;
+        fs::create_directories(folder, error);
+        return fs::is_directory(folder);
+    }
+    std::optional<std::string> AskSavePath(const std::string& folder,
+                                           const std::string& name) override {
+        dialogs.push_back(folder + " | " + name);
+        if (savePaths.empty()) {
+            return std::nullopt;
+        }
+        const auto path = savePaths.front();
+        savePaths.pop_front();
+        return path;
+    }
+    void SetTitle(const std::string& text) override { title = text; }
+    void AddToRecentFiles(const std::string& path) override { recent.push_back(path); }
+
+    std::tm now = [] {
+        std::tm time{};
+        time.tm_year = 107; // 2007
+        time.tm_mon = 2;    // March
+        time.tm_mday = 14;
+        time.tm_hour = 15;
+        time.tm_min = 30;
+        time.tm_sec = 12;
+        return time;
+    }();
+    std::string documents;
+    std::deque<std::optional<std::string>> savePaths; // cancelled when empty
+    std::vector<std::string> dialogs;
+    std::string title;
+    std::vector<std::string> recent;
+};
+
+class Document : public CreatedPanel {
+  protected:
+    Document() {
+        environment.documents = (temporary.Path() / "Documents").string();
+        document.OnNewDocument();
+        host.ClearRecords();
+    }
+    // Draws as an accepted press would: an item, a pixel, the flag.
+    void Draw() {
+        host.itemSelections = {{ItemBox::Gender, 0}, {ItemBox::Category, 2}};
+        bar.OnCategoryChange();
+        Pixels(ViewMode::Wear).At(3, 3) = kBlack;
+        host.modified = true;
+    }
+    std::string Saved(const std::string& name) const { return (temporary.Path() / name).string(); }
+
+    testing::TemporaryFolder temporary;
+    FakeEnvironment environment;
+    CItemBar bar{panel, host, host, host};
+    CPattikDoc document{panel, bar, host, host, environment};
+};
+
+TEST_F(Document, ANewDocumentIsTitledByTheClockInItsOwnFolder) {
+    EXPECT_EQ(document.Title(), "20070314_153012.GIF");
+    EXPECT_EQ(environment.title, "20070314_153012.GIF");
+    const fs::path folder = fs::path(environment.documents) / "패티크";
+    EXPECT_TRUE(fs::is_directory(folder)) << "created with its parent";
+    EXPECT_EQ(document.PathName(), (folder / "20070314_153012.GIF").string());
+    EXPECT_EQ(environment.recent, std::vector<std::string>{document.PathName()});
+    EXPECT_FALSE(fs::exists(document.PathName())) << "the file itself is not made";
+
+    // Two News in one second give the same name.
+    EXPECT_TRUE(document.OnFileNew());
+    EXPECT_EQ(environment.recent.size(), 2u);
+    EXPECT_EQ(environment.recent[0], environment.recent[1]);
+}
+
+TEST_F(Document, NewEmptiesThePicturesTheBoxesAndAFloatingSelection) {
+    Draw();
+    panel.LiftSelection(Point{0, 0}, Point{5, 5});
+    host.modified = false;
+    EXPECT_TRUE(document.OnFileNew());
+    EXPECT_TRUE(host.messages.empty()) << "nothing unsaved: no question";
+    EXPECT_EQ(panel.Image(ViewMode::Wear).At(3, 3), kTransparentMagenta);
+    EXPECT_FALSE(panel.Item().IsChosen());
+    EXPECT_EQ(host.itemSelections[ItemBox::Category], -1);
+    EXPECT_FALSE(panel.Selection().hasFloatingSelection);
+    panel.CommitFloatingSelection(); // nothing of the old drawing comes back
+    EXPECT_EQ(panel.Image(ViewMode::Wear).At(3, 3), kTransparentMagenta);
+    const FakeHost::Invalidation erased{FakeHost::kWholePanel, true};
+    EXPECT_NE(std::find(host.invalidations.begin(), host.invalidations.end(), erased),
+              host.invalidations.end())
+        << "the strip and wells go with the item";
+}
+
+TEST_F(Document, TheQuestionKeepsDropsOrSavesTheWork) {
+    Draw();
+    host.messageAnswers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(document.OnFileNew());
+    EXPECT_EQ(host.messages.back(), "변경 내용을 20070314_153012.GIF에 저장할까요?");
+    EXPECT_EQ(panel.Image(ViewMode::Wear).At(3, 3), kBlack);
+    EXPECT_TRUE(host.modified);
+
+    // Yes, then Cancel in the save dialog: nothing is lost.
+    host.messageAnswers = {MessageAnswer::Yes};
+    EXPECT_FALSE(document.OnFileNew());
+    EXPECT_EQ(panel.Image(ViewMode::Wear).At(3, 3), kBlack);
+    EXPECT_TRUE(host.modified);
+
+    // Yes and a path: the three files are written, then the new document comes.
+    host.messageAnswers = {MessageAnswer::Yes};
+    environment.savePaths = {Saved("shoe.gif")};
+    EXPECT_TRUE(document.OnFileNew());
+    EXPECT_TRUE(fs::exists(Saved("shoe.gif")));
+    EXPECT_TRUE(fs::exists(Saved("shoeDP.gif")));
+    EXPECT_FALSE(host.modified);
+
+    Draw();
+    host.messageAnswers = {MessageAnswer::No};
+    EXPECT_TRUE(document.SaveModified());
+    EXPECT_FALSE(host.modified);
+}
+
+TEST_F(Document, AFailedSaveNamesEachFileAndKeepsTheWorkUnsaved) {
+    Draw();
+    environment.savePaths = {Saved("missing/item.gif")};
+    EXPECT_FALSE(document.OnFileSave());
+    EXPECT_TRUE(host.modified);
+    ASSERT_EQ(host.messages.size(), 1u);
+    const std::string& message = host.messages[0];
+    EXPECT_EQ(message.rfind(std::string(kSaveFailedText), 0), 0u);
+    EXPECT_NE(message.find(Saved("missing/item.gif") + ": 폴더가 없습니다."), std::string::npos);
+    EXPECT_NE(message.find("itemDP.gif"), std::string::npos);
+    EXPECT_EQ(environment.dialogs.back(),
+              (fs::path(environment.documents) / "패티크").string() + " | 20070314_153012.GIF");
+
+    // Yes in the question with a failing save: New does not happen.
+    host.messageAnswers = {MessageAnswer::Yes};
+    environment.savePaths = {Saved("missing/item.gif")};
+    EXPECT_FALSE(document.OnFileNew());
+    EXPECT_EQ(panel.Image(ViewMode::Wear).At(3, 3), kBlack);
+}
+
+TEST(SaveFailureTexts, SayWhyInKorean) {
+    EXPECT_EQ(SaveFailureText(SaveFailure::System, EACCES), kNoPermissionText);
+    EXPECT_EQ(SaveFailureText(SaveFailure::System, ENOSPC), kDiskFullText);
+    EXPECT_EQ(SaveFailureText(SaveFailure::System, EIO), kCannotWriteText);
+    EXPECT_EQ(SaveFailureText(SaveFailure::InvalidPath, 0), kInvalidFileNameText);
+    EXPECT_EQ(SaveFailureText(SaveFailure::NotAFileOrDevice, 0), kNotAFileText);
+    EXPECT_EQ(SaveFailureText(SaveFailure::PictureTooLarge, 0), kPictureNotWritableText);
+}
+
+} // namespace
+} // namespace pattik
