@@ -11,7 +11,6 @@ namespace {
 
 constexpr int kToolCount = kLastToolButton - kFirstToolButton + 1;
 constexpr int kMagnifierButton = kFirstToolButton + static_cast<int>(ToolKind::Magnifier);
-constexpr int kZoomLayout = 3;
 constexpr Size kToolButtonSize{30, 30};
 // Where the option buttons wait before a layout places them.
 constexpr RECT kOptionHome{0, 150, 30, 180};
