@@ -78,9 +78,13 @@ bool CanvasTools::PassesGuards() {
 }
 
 void CanvasTools::PickFromStrip(Point client, MouseButton button) {
-    const RECT& strip = PanelGeometry::kColourStrip;
-    const COLORREF colour = panel_.StripBitmap().At(client.x - strip.left, client.y - strip.top);
-    panel_.PickColour(button == MouseButton::Right, colour);
+    const RECT& area = PanelGeometry::kColourStrip;
+    const DeviceBitmap& strip = panel_.StripBitmap();
+    const Point at{client.x - area.left, client.y - area.top};
+    if (!strip.Contains(at.x, at.y)) {
+        return; // the strip was never loaded
+    }
+    panel_.PickColour(button == MouseButton::Right, strip.At(at.x, at.y));
 }
 
 void CanvasTools::OnMouseMove(const PointerEvent& event) {

@@ -95,6 +95,21 @@ TEST_F(ToolTest, AReleaseOfEitherButtonEndsTheStroke) {
     EXPECT_EQ(Painted(Wear()), painted);
 }
 
+// Before the panel is created there is no strip and no picture (so no canvas to press on):
+// presses find nothing, and nothing is read outside a bitmap.
+TEST(ToolsBeforeCreation, PressesFindNothingToReadOrDraw) {
+    testing::FakeHost host;
+    CEditPanel panel(host);
+    CToolPalette palette(panel, host, host);
+    CanvasTools tools(panel, host, palette);
+    tools.OnLButtonDown(PointerEvent{Point{20, 350}, true});
+    tools.OnRButtonDown(PointerEvent{Point{20, 40}, false, true});
+    tools.OnMouseMove(PointerEvent{Point{30, 50}});
+    EXPECT_EQ(panel.Colours().primaryColour, kBlack);
+    EXPECT_EQ(panel.UndoInfo().undoViewMode, -1);
+    EXPECT_FALSE(host.modified);
+}
+
 TEST_F(ToolTest, SpaceTurnsALeftPressIntoAHandScrollButNotARightOne) {
     host.keysDown.insert(PolledKey::Space);
     Press(Point{10, 10});
