@@ -52,6 +52,14 @@ void CPattikDoc::OnNewDocument() {
     environment_.AddToRecentFiles(pathName_);
 }
 
+void CPattikDoc::OnOpenDocument(const std::string& path) {
+    pathName_ = path;
+    const std::size_t slash = path.find_last_of('/');
+    title_ = slash == std::string::npos ? path : path.substr(slash + 1);
+    environment_.SetTitle(title_);
+    environment_.AddToRecentFiles(pathName_);
+}
+
 bool CPattikDoc::OnFileSave() {
     const std::optional<std::string> path = environment_.AskSavePath(DefaultFolder(), title_);
     if (!path) {

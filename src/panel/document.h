@@ -22,6 +22,9 @@ class CPattikDoc {
     // A fresh document: empty pictures, no item, no floating selection, a title from the
     // clock ("20070314_153012.GIF") in <documents>/패티크, which is created when missing.
     void OnNewDocument();
+    // A document named when the program starts: it takes the path, and the file's name as
+    // its title. Nothing is read; the pictures stay as they are.
+    void OnOpenDocument(const std::string& path);
     // File, Save: the save dialog, then the item's files. True only when every file was
     // written; a failure names each file and why, and the work stays unsaved.
     bool OnFileSave();

@@ -28,4 +28,7 @@ inline constexpr int kFemaleTotalCoordinationDpGuideBitmap = 202;
 inline constexpr int kMaleHairDpGuideBitmap = 241;
 inline constexpr int kFemaleHairDpGuideBitmap = 242;
 
+// The window icon, square, at 16, 32, 48 and 256 pixels.
+inline constexpr int kWindowIconBitmaps[4] = {300, 301, 302, 303};
+
 } // namespace pattik

@@ -95,6 +95,16 @@ TEST_F(Document, ANewDocumentIsTitledByTheClockInItsOwnFolder) {
     EXPECT_EQ(environment.recent[0], environment.recent[1]);
 }
 
+TEST_F(Document, APathNamedAtStartTitlesTheDocumentAndSaveProposesIt) {
+    document.OnOpenDocument("/work/items/shirt.gif");
+    EXPECT_EQ(document.Title(), "shirt.gif");
+    EXPECT_EQ(environment.title, "shirt.gif");
+    EXPECT_EQ(document.PathName(), "/work/items/shirt.gif");
+    EXPECT_EQ(environment.recent.back(), "/work/items/shirt.gif");
+    document.OnFileSave();
+    EXPECT_EQ(environment.dialogs.back(), document.DefaultFolder() + " | shirt.gif");
+}
+
 TEST_F(Document, NewEmptiesThePicturesTheBoxesAndAFloatingSelection) {
     Draw();
     panel.LiftSelection(Point{0, 0}, Point{5, 5});

@@ -1,0 +1,99 @@
+#include "app/frame_keys.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+
+namespace pattik {
+namespace {
+
+// X11 key symbols and modifier masks, as the xcb platform reports them in a key event.
+constexpr quint32 kRightControlKeySym = 0xffe4;
+constexpr quint32 kX11LockMask = 0x02;
+constexpr quint32 kX11NumLockMask = 0x10;
+
+bool IsUndoKey(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Z && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
+}
+
+bool IsPlainKey(const QKeyEvent& key, int code) {
+    return key.key() == code && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
+
+bool IsLeftControlKey(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Control && key.nativeVirtualKey() != kRightControlKeySym;
+}
+
+void FrameKeys::ForgetHeldKeys() {
+    spaceDown_ = false;
+    leftControlDown_ = false;
+}
+
+bool FrameKeys::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return OnKeyPress(static_cast<const QKeyEvent&>(*event));
+    case QEvent::KeyRelease:
+        return OnKeyRelease(static_cast<const QKeyEvent&>(*event));
+    case QEvent::FocusOut:
+    case QEvent::WindowDeactivate:
+        ForgetHeldKeys();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool FrameKeys::OnKeyPress(const QKeyEvent& key) {
+    if (key.nativeModifiers() != 0 && commands_.lockStates) {
+        commands_.lockStates((key.nativeModifiers() & kX11LockMask) != 0,
+                             (key.nativeModifiers() & kX11NumLockMask) != 0);
+    }
+    if (IsLeftControlKey(key)) {
+        leftControlDown_ = true;
+        return false;
+    }
+    if (key.key() == Qt::Key_Space) {
+        // Held for hand scrolling; a button with the focus must never see it.
+        spaceDown_ = true;
+        return true;
+    }
+    if (IsPlainKey(key, Qt::Key_Escape)) {
+        commands_.escape();
+        return false;
+    }
+    if (IsPlainKey(key, Qt::Key_F1)) {
+        if (!key.isAutoRepeat()) {
+            commands_.flipGender();
+        }
+        return false;
+    }
+    if (IsPlainKey(key, Qt::Key_Delete)) {
+        commands_.deleteSelection();
+        return true;
+    }
+    if (IsUndoKey(key)) {
+        commands_.undo();
+        return true;
+    }
+    return false;
+}
+
+bool FrameKeys::OnKeyRelease(const QKeyEvent& key) {
+    if (key.isAutoRepeat()) {
+        return key.key() == Qt::Key_Space;
+    }
+    if (IsLeftControlKey(key)) {
+        leftControlDown_ = false;
+        return false;
+    }
+    if (key.key() == Qt::Key_Space) {
+        spaceDown_ = false;
+        return true;
+    }
+    return false;
+}
+
+} // namespace pattik

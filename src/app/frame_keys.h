@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class QKeyEvent;
+
+namespace pattik {
+
+// The keys the main window handles itself, before any widget sees them. It watches the
+// window's own QWindow, which receives each key once, where a filter on the application
+// would see one press several times as Qt forwards it.
+//   Esc     the selection is merged and forgotten; the key goes on
+//   F1      the gender flips; the key goes on
+//   Delete  the floating selection is dropped; consumed, even when an RGB edit has the focus
+//   Ctrl+Z  undo; consumed likewise
+//   Space   held for hand scrolling; consumed, so it never clicks a focused button
+//   left Ctrl  held for the selection's copy; the key goes on
+// Space and left Ctrl are remembered for the tools to poll, and forgotten when the window
+// is deactivated (their release would go to another window).
+class FrameKeys : public QObject {
+    Q_OBJECT
+
+  public:
+    struct Commands {
+        std::function<void()> escape;
+        std::function<void()> flipGender;
+        std::function<void()> deleteSelection;
+        std::function<void()> undo;
+        // The caps and num lock states as the last key reported them.
+        std::function<void(bool capsLock, bool numLock)> lockStates;
+    };
+
+    explicit FrameKeys(Commands commands, QObject* parent = nullptr)
+        : QObject(parent), commands_(std::move(commands)) {}
+
+    bool IsSpaceDown() const { return spaceDown_; }
+    bool IsLeftControlDown() const { return leftControlDown_; }
+    // The window lost the keyboard: nothing is held any more as far as it can tell.
+    void ForgetHeldKeys();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // True when the key is consumed.
+    bool OnKeyPress(const QKeyEvent& key);
+    bool OnKeyRelease(const QKeyEvent& key);
+
+    Commands commands_;
+    bool spaceDown_ = false;
+    bool leftControlDown_ = false;
+};
+
+// Whether a Ctrl key event came from the left-hand key. Only X11 names the key; elsewhere
+// every Ctrl counts as the left one.
+bool IsLeftControlKey(const QKeyEvent& key);
+
+} // namespace pattik

@@ -1,0 +1,34 @@
+// pattik: the editor. Everything but this entry point lives in pattik_app, which the tests
+// link too.
+#include "app/pattik_app.h"
+#include "res/frame_strings.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Without a screen Qt would abort with a long message about platform plugins; one clear
+// line is enough. A chosen platform (offscreen, a test's) is left to Qt.
+bool HasDisplay() {
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "%s\n", std::string(pattik::kNoDisplayText).c_str());
+        return 1;
+    }
+    QApplication application(argc, argv);
+    pattik::CPattikApp pattik(application);
+    if (!pattik.InitInstance(QApplication::arguments())) {
+        return 1;
+    }
+    return QApplication::exec();
+}

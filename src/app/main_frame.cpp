@@ -1,0 +1,258 @@
+#include "app/main_frame.h"
+
+#include "app/about_box.h"
+#include "app/frame_keys.h"
+#include "app/item_bar_widget.h"
+#include "app/palette_widget.h"
+#include "app/panel_widget.h"
+#include "app/qt_convert.h"
+#include "app/window_layout.h"
+#include "panel/document.h"
+#include "panel/edit_panel.h"
+#include "panel/item_bar.h"
+#include "res/frame_strings.h"
+#include "res/string_table.h"
+#include "tools/canvas_tools.h"
+#include "tools/tool_palette.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QWindow>
+
+namespace pattik {
+namespace {
+
+// The area under the menu: the item bar across the top, then the palette and the panel
+// side by side, down to the status bar.
+class BarArea : public QWidget {
+  public:
+    BarArea(QWidget* parent, QWidget* itemBar, QWidget* palette, QWidget* panel)
+        : QWidget(parent), itemBar_(itemBar), palette_(palette), panel_(panel) {}
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        const int below = std::max(height() - layout::kItemBarHeight, 0);
+        itemBar_->setGeometry(0, 0, width(), layout::kItemBarHeight);
+        palette_->setGeometry(0, layout::kItemBarHeight, layout::kPaletteSize.width(), below);
+        panel_->setGeometry(layout::kPaletteSize.width(), layout::kItemBarHeight,
+                            std::max(width() - layout::kPaletteSize.width(), 0), below);
+    }
+
+  private:
+    QWidget* itemBar_;
+    QWidget* palette_;
+    QWidget* panel_;
+};
+
+void PaintWithBarColour(QWidget* bar) {
+    QPalette colours = bar->palette();
+    colours.setColor(QPalette::Window,
+                     QColor(layout::kBarRed, layout::kBarGreen, layout::kBarBlue));
+    bar->setPalette(colours);
+    bar->setAutoFillBackground(true);
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(QSettings& settings)
+    : settings_(settings), recentFiles_(settings),
+      environment_(recentFiles_, [this](const QString& title) {
+          setWindowTitle(title + QStringLiteral(" - ") + ToQString(kApplicationName));
+      }) {
+    setWindowTitle(ToQString(kApplicationName));
+    // A window of one size: no maximise button, and the size cannot be dragged.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    dialogs_.SetOwner(this);
+    environment_.SetOwner(this);
+    keys_ =
+        new FrameKeys(FrameKeys::Commands{
+                          .escape = [this] { tools_->OnEscape(); },
+                          .flipGender = [this] { itemBar_->FlipGender(); },
+                          .deleteSelection = [this] { tools_->OnDelete(); },
+                          .undo = [this] { tools_->OnUndo(); },
+                          .lockStates = [this](bool caps, bool num) { ShowLockStates(caps, num); },
+                      },
+                      this);
+
+    CreateBars();
+    CreateActions();
+    CreateMenus();
+    CreateStatusBar();
+    setFixedSize(layout::kWindowSize);
+    InstallFrameKeys();
+}
+
+CMainFrame::~CMainFrame() {
+    // The widgets outlive this body (Qt deletes them with the window), the logic does not:
+    // cut them loose first.
+    panelWidget_->Detach();
+    paletteWidget_->Detach();
+    itemBarWidget_->Detach();
+}
+
+void CMainFrame::CreateBars() {
+    itemBarWidget_ = new CItemBarWidget(nullptr);
+    paletteWidget_ = new CToolPaletteWidget(nullptr);
+    panelWidget_ = new CEditPanelWidget(dialogs_, flag_, *keys_, nullptr);
+    auto* area = new BarArea(this, itemBarWidget_, paletteWidget_, panelWidget_);
+    for (QWidget* bar :
+         {static_cast<QWidget*>(itemBarWidget_), static_cast<QWidget*>(paletteWidget_),
+          static_cast<QWidget*>(panelWidget_)}) {
+        bar->setParent(area);
+        PaintWithBarColour(bar);
+    }
+    setCentralWidget(area);
+
+    panel_ = std::make_unique<CEditPanel>(*panelWidget_);
+    panel_->SetOverlay(&previews_);
+    palette_ = std::make_unique<CToolPalette>(*panel_, *paletteWidget_, dialogs_);
+    tools_ = std::make_unique<CanvasTools>(*panel_, *panelWidget_, *palette_);
+    itemBar_ = std::make_unique<CItemBar>(*panel_, *itemBarWidget_, dialogs_, flag_);
+    document_ = std::make_unique<CPattikDoc>(*panel_, *itemBar_, dialogs_, flag_, environment_);
+}
+
+bool CMainFrame::OnCreate() {
+    if (panel_->OnCreate() != 0 || palette_->OnCreate() != 0) {
+        return false;
+    }
+    panelWidget_->Attach(*panel_, *tools_);
+    paletteWidget_->Attach(*palette_);
+    itemBarWidget_->Attach(*itemBar_);
+    panel_->SetUpAfterBarsExist();
+    itemBar_->RefreshAndApply();
+    return true;
+}
+
+void CMainFrame::StartDocument(const QString& path) {
+    if (path.isEmpty()) {
+        document_->OnNewDocument();
+    } else {
+        document_->OnOpenDocument(ToStdString(QFileInfo(path).absoluteFilePath()));
+    }
+}
+
+void CMainFrame::CreateActions() {
+    const auto makeAction = [this](std::string_view text, std::string_view prompt) {
+        auto* action = new QAction(ToQString(text), this);
+        action->setStatusTip(ToQString(prompt));
+        return action;
+    };
+    newAction_ = makeAction(kNewItemText, kNewPrompt);
+    newAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(newAction_, &QAction::triggered, this, &CMainFrame::OnFileNew);
+
+    saveAction_ = makeAction(kSaveItemText, kSavePrompt);
+    saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(saveAction_, &QAction::triggered, this, &CMainFrame::OnFileSave);
+
+    exitAction_ = makeAction(kExitItemText, kExitPrompt);
+    connect(exitAction_, &QAction::triggered, this, &QWidget::close);
+
+    // The window has no tool bar to show; the item stays, disabled, where users know it.
+    toolBarAction_ = makeAction(kToolBarItemText, kToolBarPrompt);
+    toolBarAction_->setEnabled(false);
+
+    statusBarAction_ = makeAction(kStatusBarItemText, kStatusBarPrompt);
+    statusBarAction_->setCheckable(true);
+    statusBarAction_->setChecked(true);
+    connect(statusBarAction_, &QAction::toggled, this,
+            [this](bool shown) { statusBar()->setVisible(shown); });
+
+    aboutAction_ = makeAction(kAboutItemText, kAboutPrompt);
+    connect(aboutAction_, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+
+    for (QAction* action : {newAction_, saveAction_}) {
+        // The shortcuts work wherever the focus is in the window, an RGB edit included.
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(ToQString(kFileMenuText));
+    file->addAction(newAction_);
+    file->addAction(saveAction_);
+    file->addSeparator();
+    file->addAction(exitAction_);
+
+    QMenu* view = menuBar()->addMenu(ToQString(kViewMenuText));
+    view->addAction(toolBarAction_);
+    view->addAction(statusBarAction_);
+
+    QMenu* help = menuBar()->addMenu(ToQString(kHelpMenuText));
+    help->addAction(aboutAction_);
+}
+
+void CMainFrame::CreateStatusBar() {
+    statusBar()->setSizeGripEnabled(false);
+    // A label, not a status message: a message would be cleared by the first menu opened.
+    promptPane_ = new QLabel(ToQString(kIdlePrompt), this);
+    statusBar()->addWidget(promptPane_, 1);
+    const auto makePane = [this](std::string_view text) {
+        auto* pane = new QLabel(this);
+        pane->setMinimumWidth(fontMetrics().horizontalAdvance(ToQString(text)) + 8);
+        pane->setAlignment(Qt::AlignCenter);
+        statusBar()->addPermanentWidget(pane);
+        return pane;
+    };
+    capsLockPane_ = makePane(kCapsLockPane);
+    numLockPane_ = makePane(kNumLockPane);
+    scrollLockPane_ = makePane(kScrollLockPane);
+}
+
+void CMainFrame::ShowLockStates(bool capsLock, bool numLock) {
+    capsLockPane_->setText(capsLock ? ToQString(kCapsLockPane) : QString());
+    numLockPane_->setText(numLock ? ToQString(kNumLockPane) : QString());
+}
+
+void CMainFrame::InstallFrameKeys() {
+    // The window's own QWindow receives each key once, before the widget with the focus.
+    winId();
+    windowHandle()->installEventFilter(keys_);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        promptPane_->setText(tip.isEmpty() ? ToQString(kIdlePrompt) : tip.section(u'\n', 0, 0));
+        return true;
+    }
+    if (event->type() == QEvent::WindowDeactivate) {
+        keys_->ForgetHeldKeys();
+    }
+    return QMainWindow::event(event);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & kLarger) != 0) {
+        setWindowState(windowState() & ~kLarger);
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (document_->SaveModified()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CMainFrame::OnFileNew() {
+    document_->OnFileNew();
+}
+
+void CMainFrame::OnFileSave() {
+    document_->OnFileSave();
+}
+
+} // namespace pattik

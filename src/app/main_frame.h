@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/document_flag.h"
+#include "app/qt_dialogs.h"
+#include "app/qt_document_environment.h"
+#include "app/recent_files.h"
+#include "tools/previews.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QSettings;
+
+namespace pattik {
+
+class CEditPanel;
+class CEditPanelWidget;
+class CItemBar;
+class CItemBarWidget;
+class CPattikDoc;
+class CToolPalette;
+class CToolPaletteWidget;
+class CanvasTools;
+class FrameKeys;
+
+// The one main window: the item bar across the top, the tool palette and the editing panel
+// side by side below it, the menus and the status bar. It owns the editing logic for the
+// life of the program and wires the widgets to it; the widgets only translate events and
+// show what the logic paints. The window has one size, 344 x 510, and cannot be resized.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit CMainFrame(QSettings& settings);
+    ~CMainFrame() override;
+
+    // Creates the panel and the palette, then sets up the bars as a new window shows them:
+    // the Wear view, no item. False when the panel or the palette could not be created.
+    bool OnCreate();
+    // The document the program starts with: a new one, or the path it was given.
+    void StartDocument(const QString& path);
+
+    // File, New and File, Save, as the menu and the keys run them.
+    void OnFileNew();
+    void OnFileSave();
+
+    CEditPanel& Panel() { return *panel_; }
+    CanvasTools& Tools() { return *tools_; }
+    CItemBar& ItemBar() { return *itemBar_; }
+    CToolPalette& Palette() { return *palette_; }
+    CPattikDoc& Document() { return *document_; }
+    DocumentFlag& Flag() { return flag_; }
+    CEditPanelWidget* PanelWidget() const { return panelWidget_; }
+    CToolPaletteWidget* PaletteWidget() const { return paletteWidget_; }
+    CItemBarWidget* ItemBarWidget() const { return itemBarWidget_; }
+    QLabel* PromptPane() const { return promptPane_; }
+    const FrameKeys& Keys() const { return *keys_; }
+
+  protected:
+    // Menu items' prompts go to the lasting prompt pane.
+    bool event(QEvent* event) override;
+    // The close box and File, Exit ask about unsaved work first.
+    void closeEvent(QCloseEvent* event) override;
+    // A request to maximise (or fill the screen) is turned down: the window has one size.
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void CreateBars();
+    void CreateActions();
+    void CreateMenus();
+    void CreateStatusBar();
+    void InstallFrameKeys();
+    void ShowLockStates(bool capsLock, bool numLock);
+
+    QSettings& settings_;
+    RecentFiles recentFiles_;
+    DocumentFlag flag_;
+    QtDialogs dialogs_;
+    QtDocumentEnvironment environment_;
+    ToolPreviews previews_;
+    FrameKeys* keys_ = nullptr;
+
+    CItemBarWidget* itemBarWidget_ = nullptr;
+    CToolPaletteWidget* paletteWidget_ = nullptr;
+    CEditPanelWidget* panelWidget_ = nullptr;
+
+    std::unique_ptr<CEditPanel> panel_;
+    std::unique_ptr<CToolPalette> palette_;
+    std::unique_ptr<CanvasTools> tools_;
+    std::unique_ptr<CItemBar> itemBar_;
+    std::unique_ptr<CPattikDoc> document_;
+
+    QAction* newAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    QAction* toolBarAction_ = nullptr;
+    QAction* statusBarAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
+    QLabel* promptPane_ = nullptr;
+    QLabel* capsLockPane_ = nullptr;
+    QLabel* numLockPane_ = nullptr;
+    QLabel* scrollLockPane_ = nullptr;
+};
+
+} // namespace pattik

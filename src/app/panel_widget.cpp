@@ -1,0 +1,170 @@
+#include "app/panel_widget.h"
+
+#include "app/frame_keys.h"
+#include "app/pointer_events.h"
+#include "app/qt_convert.h"
+#include "app/window_layout.h"
+#include "panel/edit_panel.h"
+#include "raster/drawing_context.h"
+#include "tools/canvas_tools.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace pattik {
+namespace {
+
+constexpr COLORREF kBarColour = RGB(layout::kBarRed, layout::kBarGreen, layout::kBarBlue);
+
+} // namespace
+
+CEditPanelWidget::CEditPanelWidget(DialogHost& dialogs, DocumentHost& document,
+                                   const FrameKeys& keys, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), document_(document), keys_(keys) {
+    // Hover reaches the tools: the eraser's square and the shapes' cross follow the pointer.
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    CreateControls();
+}
+
+CEditPanelWidget::~CEditPanelWidget() = default;
+
+void CEditPanelWidget::Attach(CEditPanel& panel, CanvasTools& tools) {
+    panel_ = &panel;
+    tools_ = &tools;
+    ConnectControls();
+    InvalidateAll(true);
+}
+
+void CEditPanelWidget::Detach() {
+    for (auto& [id, timer] : timers_) {
+        timer->stop();
+    }
+    panel_ = nullptr;
+    tools_ = nullptr;
+}
+
+void CEditPanelWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    client_ = DeviceBitmap(std::max(width(), 1), std::max(height(), 1));
+    client_.Fill(kBarColour);
+    update();
+}
+
+void CEditPanelWidget::EraseToBarColour(const RECT& rect) {
+    DrawingContext client(&client_);
+    client.FillRect(rect, kBarColour);
+}
+
+void CEditPanelWidget::Invalidate(const RECT& rect, bool erase) {
+    if (erase) {
+        EraseToBarColour(rect);
+    }
+    update(ToQRect(rect));
+}
+
+void CEditPanelWidget::InvalidateAll(bool erase) {
+    if (erase) {
+        client_.Fill(kBarColour);
+    }
+    update();
+}
+
+void CEditPanelWidget::paintEvent(QPaintEvent* event) {
+    if (panel_ != nullptr) {
+        DrawingContext client(&client_);
+        panel_->Paint(client);
+    }
+    // Drawn pixel for pixel; on a scaled screen each pixel grows as a block, never smoothed.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    const QRect area = event->rect();
+    painter.drawImage(area, WrapBitmap(client_), area);
+}
+
+void CEditPanelWidget::SetPointerShape(PointerShape shape) {
+    switch (shape) {
+    case PointerShape::Arrow:
+        unsetCursor();
+        break;
+    case PointerShape::Cross:
+        setCursor(Qt::CrossCursor);
+        break;
+    case PointerShape::Move:
+        setCursor(Qt::SizeAllCursor);
+        break;
+    }
+}
+
+bool CEditPanelWidget::IsKeyDown(PolledKey key) const {
+    switch (key) {
+    case PolledKey::Space:
+        return keys_.IsSpaceDown();
+    case PolledKey::LeftControl:
+        return keys_.IsLeftControlDown();
+    }
+    return false;
+}
+
+void CEditPanelWidget::StartTimer(int id, int intervalMs) {
+    QTimer*& timer = timers_[id];
+    if (timer == nullptr) {
+        timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this, id] {
+            if (tools_ != nullptr) {
+                tools_->OnTimer(id);
+            }
+        });
+    }
+    timer->start(std::max(intervalMs, layout::kShortestTimerPeriodMs));
+}
+
+void CEditPanelWidget::StopTimer(int id) {
+    if (const auto found = timers_.find(id); found != timers_.end()) {
+        found->second->stop();
+    }
+}
+
+void CEditPanelWidget::mousePressEvent(QMouseEvent* event) {
+    if (tools_ == nullptr || IsSecondClickOfDoubleClick(*event)) {
+        return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        tools_->OnLButtonDown(ButtonEvent(*event));
+    } else if (event->button() == Qt::RightButton) {
+        tools_->OnRButtonDown(ButtonEvent(*event));
+    }
+}
+
+void CEditPanelWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (tools_ != nullptr) {
+        tools_->OnMouseMove(MoveEvent(*event));
+    }
+}
+
+void CEditPanelWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (tools_ == nullptr) {
+        return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        tools_->OnLButtonUp(ButtonEvent(*event));
+    } else if (event->button() == Qt::RightButton) {
+        tools_->OnRButtonUp(ButtonEvent(*event));
+    }
+}
+
+void CEditPanelWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (tools_ == nullptr) {
+        return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        tools_->OnLButtonDblClk(ButtonEvent(*event));
+    } else if (event->button() == Qt::RightButton) {
+        tools_->OnRButtonDblClk(ButtonEvent(*event));
+    }
+}
+
+} // namespace pattik

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "panel/panel_host.h"
+#include "raster/device_bitmap.h"
+
+#include <QWidget>
+
+#include <map>
+
+class QAbstractButton;
+class QCheckBox;
+class QLineEdit;
+class QSlider;
+class QTimer;
+
+namespace pattik {
+
+class CEditPanel;
+class CanvasTools;
+class FrameKeys;
+
+// The editing panel on screen. The core paints the panel into a client-sized bitmap that
+// this widget shows 1:1; the widget adds only the controls (view buttons, check boxes, the
+// RGB trackbars and edits) and turns each mouse event into one PointerEvent for the tools.
+// It is the panel's host: it repaints, captures, shapes the pointer, runs the airbrush's
+// timer and moves values in and out of its controls; dialogs, the document's flag and the
+// held keys come from the main window.
+class CEditPanelWidget : public QWidget, public PanelHost {
+    Q_OBJECT
+
+  public:
+    CEditPanelWidget(DialogHost& dialogs, DocumentHost& document, const FrameKeys& keys,
+                     QWidget* parent);
+    ~CEditPanelWidget() override;
+
+    // Connects the widget to the core once both exist; until then it shows the bar colour.
+    void Attach(CEditPanel& panel, CanvasTools& tools);
+    // Cuts the widget off from the core before the core goes away.
+    void Detach();
+
+    // What the panel's paint routine last drew, the size of the client area.
+    const DeviceBitmap& ClientBitmap() const { return client_; }
+    QLineEdit* Edit(int editId) const;
+    QSlider* Trackbar(int trackbarId) const;
+    QCheckBox* CheckBox(int checkBoxId) const;
+    QAbstractButton* Button(int buttonId) const;
+
+    // PointerHost
+    void CapturePointer() override { captured_ = true; }
+    void ReleasePointer() override { captured_ = false; }
+    bool HasPointerCapture() const override { return captured_; }
+    void SetPointerShape(PointerShape shape) override;
+    bool IsKeyDown(PolledKey key) const override;
+    void StartTimer(int id, int intervalMs) override;
+    void StopTimer(int id) override;
+
+    // ViewHost
+    void Invalidate(const RECT& rect, bool erase) override;
+    void InvalidateAll(bool erase) override;
+
+    // DialogHost
+    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override {
+        return dialogs_.ShowMessage(text, buttons);
+    }
+    std::optional<COLORREF> ChooseColour(COLORREF initial, CustomColours& colours) override {
+        return dialogs_.ChooseColour(initial, colours);
+    }
+
+    // ControlHost (panel_widget_controls.cpp)
+    std::optional<int> ReadEditInteger(int editId) const override;
+    void WriteEditInteger(int editId, int value) override;
+    void FocusEdit(int editId) override;
+    int ReadTrackbarPosition(int trackbarId) const override;
+    void WriteTrackbarPosition(int trackbarId, int position) override;
+    void SetTrackbarRange(int trackbarId, int minimum, int maximum) override;
+    bool ReadCheckBox(int checkBoxId) const override;
+    void WriteCheckBox(int checkBoxId, bool checked) override;
+    void ShowControl(int controlId, bool show) override;
+    void SetButtonPushed(int buttonId, bool pushed) override;
+
+    // DocumentHost
+    void SetDocumentModified(bool modified) override { document_.SetDocumentModified(modified); }
+    bool IsDocumentModified() const override { return document_.IsDocumentModified(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    // A double click arrives instead of the second press, never as one.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    void CreateControls();
+    void ConnectControls();
+    void EraseToBarColour(const RECT& rect);
+
+    DialogHost& dialogs_;
+    DocumentHost& document_;
+    const FrameKeys& keys_;
+    CEditPanel* panel_ = nullptr;
+    CanvasTools* tools_ = nullptr;
+
+    DeviceBitmap client_;
+    bool captured_ = false;
+    std::map<int, QTimer*> timers_;
+    std::map<int, QAbstractButton*> buttons_;
+    std::map<int, QLineEdit*> edits_;
+    std::map<int, QSlider*> trackbars_;
+    std::map<int, QCheckBox*> checkBoxes_;
+};
+
+} // namespace pattik

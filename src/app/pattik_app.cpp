@@ -1,0 +1,87 @@
+#include "app/pattik_app.h"
+
+#include "app/main_frame.h"
+#include "app/qt_convert.h"
+#include "app/window_layout.h"
+#include "res/frame_strings.h"
+#include "res/resource_ids.h"
+#include "res/string_table.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QProxyStyle>
+#include <QScreen>
+
+namespace pattik {
+namespace {
+
+// The palette's tooltips show after 300 ms.
+class PattikStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) {
+            return kToolTipDelayMs;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+  private:
+    static constexpr int kToolTipDelayMs = 300;
+};
+
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const int id : kWindowIconBitmaps) {
+        const QImage image = BitmapResourceImage(id);
+        if (!image.isNull()) {
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
+    }
+    return icon;
+}
+
+} // namespace
+
+CPattikApp::CPattikApp(QApplication& application) : application_(application) {
+    QApplication::setOrganizationName(ToQString(kApplicationName));
+    QApplication::setApplicationName(ToQString(kApplicationName));
+    settings_ = std::make_unique<QSettings>();
+
+    // Qt's own dialogs and buttons in Korean: 예, 아니요, 취소, 확인.
+    if (qtTranslator_.load(QLocale(QLocale::Korean), QStringLiteral("qtbase"), QStringLiteral("_"),
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTranslator_);
+    }
+    QFont font(QString::fromLatin1(layout::kFontFamily));
+    font.setPixelSize(layout::kFontPixelSize);
+    QApplication::setFont(font);
+    QApplication::setStyle(new PattikStyle);
+    QApplication::setWindowIcon(WindowIcon());
+}
+
+CPattikApp::~CPattikApp() = default;
+
+bool CPattikApp::InitInstance(const QStringList& arguments) {
+    frame_ = std::make_unique<CMainFrame>(*settings_);
+    if (!frame_->OnCreate()) {
+        frame_.reset();
+        QMessageBox box(QMessageBox::NoIcon, ToQString(kApplicationName),
+                        ToQString(kCreateFailedText), QMessageBox::Ok);
+        box.exec();
+        return false;
+    }
+    frame_->StartDocument(arguments.value(1));
+    if (const QScreen* screen = frame_->screen()) {
+        const QRect available = screen->availableGeometry();
+        frame_->move(available.center() -
+                     QPoint(layout::kWindowSize.width() / 2, layout::kWindowSize.height() / 2));
+    }
+    frame_->show();
+    return true;
+}
+
+} // namespace pattik

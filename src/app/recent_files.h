@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+
+class QSettings;
+
+namespace pattik {
+
+// The four most recent document paths, newest first, kept in the settings under
+// "Recent File List" as File1 to File4 and written at once, so a crash loses none.
+class RecentFiles {
+  public:
+    static constexpr int kMaxEntries = 4;
+
+    explicit RecentFiles(QSettings& settings) : settings_(settings) {}
+
+    QStringList Entries() const;
+    // Puts the path first; an entry already there moves up instead of repeating.
+    void Add(const QString& path);
+
+  private:
+    QSettings& settings_;
+};
+
+} // namespace pattik

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string_view>
+
+// The main window's own texts: menus, status prompts, the About box and start-up failures.
+// UTF-8, kept beside the other strings so a wording is changed once.
+namespace pattik {
+
+// The lasting text of the status bar's prompt pane, and its key-state panes.
+inline constexpr std::string_view kIdlePrompt = "준비";
+inline constexpr std::string_view kCapsLockPane = "CAP";
+inline constexpr std::string_view kNumLockPane = "NUM";
+inline constexpr std::string_view kScrollLockPane = "SCRL";
+
+// Menus: the popup titles, then each item with its status prompt. A tab separates an item
+// from the shortcut it shows.
+inline constexpr std::string_view kFileMenuText = "파일(&F)";
+inline constexpr std::string_view kNewItemText = "새 파일(&N)\tCtrl+N";
+inline constexpr std::string_view kNewPrompt = "새 문서를 작성합니다";
+inline constexpr std::string_view kSaveItemText = "저장(&S)\tCtrl+S";
+inline constexpr std::string_view kSavePrompt = "현재 열린 문서를 저장합니다";
+inline constexpr std::string_view kExitItemText = "종료(&X)";
+inline constexpr std::string_view kExitPrompt =
+    "응용 프로그램을 종료하기 위해 문서를 저장할 것인지 묻습니다";
+inline constexpr std::string_view kViewMenuText = "보기(&V)";
+inline constexpr std::string_view kToolBarItemText = "도구 모음(&T)";
+inline constexpr std::string_view kToolBarPrompt = "도구 모음을 보이거나 감춥니다";
+inline constexpr std::string_view kStatusBarItemText = "상태 표시줄(&S)";
+inline constexpr std::string_view kStatusBarPrompt = "상태 표시줄을 표시하거나 감춥니다";
+inline constexpr std::string_view kHelpMenuText = "도움말(&H)";
+inline constexpr std::string_view kAboutItemText = "Pattik 정보(&A)...";
+inline constexpr std::string_view kAboutPrompt =
+    "프로그램 정보와 버전 정보, 저작권 정보를 표시합니다";
+
+// The About box.
+inline constexpr std::string_view kAboutTitle = "Pattik 정보";
+inline constexpr std::string_view kAboutVersionText = "Pattik 버전 1.1";
+inline constexpr std::string_view kAboutRightsText = "저작권 (C) 2026 Pattik 개발자들";
+inline constexpr std::string_view kAboutPublisherText = "펴낸 곳: Pattik 프로젝트";
+inline constexpr std::string_view kOkButtonText = "확인";
+
+// The panel's controls.
+inline constexpr std::string_view kWearButtonText = "착용";
+inline constexpr std::string_view kDpButtonText = "디피";
+inline constexpr std::string_view kHairButtonText = "헤어(s)";
+inline constexpr std::string_view kPreviewGroupText = "미리보기";
+inline constexpr std::string_view kShowAvatarText = "아바타보기";
+inline constexpr std::string_view kAvatarInFrontText = "아바타앞으로";
+
+// The save dialog's two filters.
+inline constexpr std::string_view kGifFilesFilter = "데이터 원본 GIF Files (*.GIF)";
+inline constexpr std::string_view kAllFilesFilter = "All Files (*.*)";
+
+// Start-up failures: the window could not be built; there is no screen to show it on.
+inline constexpr std::string_view kCreateFailedText = "빈 문서 작성 실패.";
+inline constexpr std::string_view kNoDisplayText =
+    "Pattik: 창을 띄울 화면이 없습니다 (DISPLAY나 WAYLAND_DISPLAY가 설정되어 있지 않습니다).";
+
+} // namespace pattik

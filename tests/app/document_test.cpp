@@ -1,0 +1,146 @@
+// New, Save and Exit through the real dialogs, with every answer to the save-changes question.
+#include "window_fixture.h"
+
+#include "panel/document.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace pattik::testing {
+namespace {
+
+constexpr int kFemale = 0;
+constexpr int kTop = 5;
+
+class DocumentWindow : public Window {
+  protected:
+    void Draw() {
+        ChooseItem(kFemale, kTop);
+        QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(20, 30));
+        ASSERT_EQ(WearPixel(20, 30), kBlack);
+        ASSERT_TRUE(frame->Flag().IsDocumentModified());
+    }
+    QString Saved(const QString& name) const { return output.filePath(name); }
+    QString Question() const {
+        return QStringLiteral("변경 내용을 %1에 저장할까요?")
+            .arg(QString::fromStdString(frame->Document().Title()));
+    }
+
+    QTemporaryDir output;
+};
+
+TEST_F(DocumentWindow, SaveWritesTheItemsThreeFilesAndClearsTheFlag) {
+    Draw();
+    answers.AddSavePath(Saved(QStringLiteral("shirt.gif")));
+    frame->OnFileSave();
+    EXPECT_EQ(answers.Pending(), 0u);
+    for (const char* name : {"shirt.gif", "shirtDP.gif", "shirtRp.gif"}) {
+        const QFileInfo file(Saved(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.isFile()) << name;
+        EXPECT_GT(file.size(), 0) << name;
+    }
+    EXPECT_FALSE(frame->Flag().IsDocumentModified());
+}
+
+TEST_F(DocumentWindow, CtrlSOpensTheSaveDialogInTheDocumentsFolderWithTheTitle) {
+    QString folder;
+    QString name;
+    answers.Add([&](QWidget* modal) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            folder = dialog->directory().absolutePath();
+            if (auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+                name = field->text();
+            }
+            dialog->reject();
+        }
+    });
+    KeyToWindow(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(answers.Pending(), 0u);
+    EXPECT_TRUE(folder.endsWith(QStringLiteral("/패티크"))) << folder.toStdString();
+    EXPECT_EQ(name, QString::fromStdString(frame->Document().Title()));
+}
+
+TEST_F(DocumentWindow, AFailedSaveSaysWhichFilesAndKeepsTheWork) {
+    Draw();
+    answers.AddSavePath(Saved(QStringLiteral("missing/shirt.gif")));
+    answers.Add(QMessageBox::Ok);
+    frame->OnFileSave();
+    ASSERT_EQ(answers.Messages().size(), 1);
+    EXPECT_TRUE(
+        answers.Messages()[0].startsWith(QStringLiteral("다음 파일을 저장하지 못했습니다.")));
+    EXPECT_TRUE(answers.Messages()[0].contains(QStringLiteral("shirtDP.gif")));
+    EXPECT_TRUE(answers.Messages()[0].contains(QStringLiteral("폴더가 없습니다.")));
+    EXPECT_TRUE(frame->Flag().IsDocumentModified());
+}
+
+TEST_F(DocumentWindow, NewAsksAndCancelKeepsEverything) {
+    Draw();
+    answers.Add(QMessageBox::Cancel);
+    KeyToWindow(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(answers.Messages(), QStringList{Question()});
+    EXPECT_EQ(WearPixel(20, 30), kBlack);
+    EXPECT_TRUE(frame->Flag().IsDocumentModified());
+    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Gender)->currentIndex(), kFemale);
+}
+
+TEST_F(DocumentWindow, NewAnsweredNoDropsTheDrawingAndEmptiesTheBoxes) {
+    Draw();
+    panel().LiftSelection(Point{0, 0}, Point{30, 40});
+    answers.Add(QMessageBox::No);
+    frame->OnFileNew();
+    EXPECT_EQ(WearPixel(20, 30), kTransparentMagenta);
+    EXPECT_FALSE(frame->Flag().IsDocumentModified());
+    EXPECT_FALSE(panel().Selection().hasFloatingSelection) << "nothing left to paste";
+    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Gender)->currentIndex(), -1);
+    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Category)->currentIndex(), -1);
+}
+
+TEST_F(DocumentWindow, YesThenCancellingTheSaveDialogKeepsTheDrawing) {
+    Draw();
+    answers.Add(QMessageBox::Yes);
+    answers.Add([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    frame->OnFileNew();
+    EXPECT_EQ(answers.Pending(), 0u);
+    EXPECT_EQ(WearPixel(20, 30), kBlack);
+    EXPECT_TRUE(frame->Flag().IsDocumentModified());
+}
+
+TEST_F(DocumentWindow, YesThenAFailedSaveKeepsTheDrawing) {
+    Draw();
+    answers.Add(QMessageBox::Yes);
+    answers.AddSavePath(Saved(QStringLiteral("missing/shirt.gif")));
+    answers.Add(QMessageBox::Ok);
+    frame->OnFileNew();
+    EXPECT_EQ(answers.Pending(), 0u);
+    EXPECT_EQ(WearPixel(20, 30), kBlack);
+    EXPECT_TRUE(frame->Flag().IsDocumentModified());
+}
+
+TEST_F(DocumentWindow, YesThenASaveStartsANewDocument) {
+    Draw();
+    answers.Add(QMessageBox::Yes);
+    answers.AddSavePath(Saved(QStringLiteral("shirt.gif")));
+    frame->OnFileNew();
+    EXPECT_TRUE(QFileInfo::exists(Saved(QStringLiteral("shirt.gif"))));
+    EXPECT_EQ(WearPixel(20, 30), kTransparentMagenta);
+    EXPECT_FALSE(frame->Flag().IsDocumentModified());
+}
+
+TEST_F(DocumentWindow, ClosingAsksFirstAndStaysOnCancel) {
+    Draw();
+    answers.Add(QMessageBox::Cancel);
+    EXPECT_FALSE(frame->close());
+    EXPECT_TRUE(frame->isVisible());
+    answers.Add(QMessageBox::No);
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(answers.Messages().size(), 2);
+}
+
+TEST_F(DocumentWindow, ClosingACleanDocumentAsksNothing) {
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(answers.Messages().isEmpty());
+}
+
+} // namespace
+} // namespace pattik::testing

@@ -1,0 +1,152 @@
+// Drawing and colours through the real widgets: mouse, trackbars, edits, wells, dialogs.
+#include "window_fixture.h"
+
+#include "app/face_button.h"
+#include "res/control_ids.h"
+#include "tools/tool_palette.h"
+
+#include <QColorDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSlider>
+
+namespace pattik::testing {
+namespace {
+
+constexpr int kFemale = 0;
+constexpr int kTop = 5;
+constexpr int kPencilButton = 1004;
+constexpr int kEraserButton = 1007;
+
+TEST_F(Window, ThePencilDrawsWhereTheMouseDrags) {
+    ChooseItem(kFemale, kTop);
+    QTest::mousePress(panelWidget(), Qt::LeftButton, {}, CanvasPoint(10, 20));
+    QTest::mouseMove(panelWidget(), CanvasPoint(14, 20));
+    QTest::mouseRelease(panelWidget(), Qt::LeftButton, {}, CanvasPoint(14, 20));
+    for (int x = 10; x <= 14; ++x) {
+        EXPECT_EQ(WearPixel(x, 20), kBlack) << "x " << x;
+    }
+    EXPECT_EQ(WearPixel(15, 20), kTransparentMagenta);
+    EXPECT_TRUE(frame->Flag().IsDocumentModified());
+    EXPECT_FALSE(panelWidget()->HasPointerCapture()) << "the release let go";
+
+    // What the user sees: the canvas shows the pixel at twice its size.
+    const QImage shown = panelWidget()->grab().toImage();
+    EXPECT_EQ(shown.pixel(CanvasPoint(12, 20)), qRgb(0, 0, 0));
+}
+
+TEST_F(Window, ARightDoubleClickIsOnePressSoUndoRestoresThePicture) {
+    ChooseItem(kFemale, kTop);
+    const QPoint at = InWindow(CanvasPoint(30, 40));
+    // Press, release, then the press Qt reports as a double click, and its release.
+    QTest::mouseDClick(Handle(), Qt::RightButton, {}, at);
+    EXPECT_EQ(WearPixel(30, 40), kWhite) << "colour 2 drawn";
+    KeyToWindow(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(WearPixel(30, 40), kTransparentMagenta)
+        << "a second press would have taken a second snapshot over the first dot";
+}
+
+TEST_F(Window, HoverOverTheGroupBoxReachesThePanel) {
+    ChooseItem(kFemale, kTop);
+    ClickTool(kEraserButton);
+    ASSERT_EQ(panel().Options().currentTool, ToolKind::Eraser);
+    const Point before = panel().Drag().currentPoint;
+    // Over the preview's group box, which lets the mouse through.
+    QTest::mouseMove(panelWidget(), QPoint(200, 120));
+    EXPECT_NE(panel().Drag().currentPoint, before);
+    EXPECT_EQ(panel().Drag().currentPoint, panel().Mapping().ClientToImage(Point{200, 120}));
+}
+
+TEST_F(Window, TypingPastTheRangeLeavesTheLargestValue) {
+    ChooseItem(kFemale, kTop); // the wells show once an item is chosen
+    QLineEdit* red = panelWidget()->Edit(kRedEdit);
+    red->setFocus();
+    red->selectAll();
+    QTest::keyClicks(red, QStringLiteral("300"));
+    EXPECT_EQ(red->text(), QStringLiteral("255"));
+    EXPECT_EQ(panelWidget()->Trackbar(kRedTrackbar)->value(), 255);
+    EXPECT_EQ(panel().Colours().primaryColour, RGB(255, 0, 0));
+
+    // A red colour 1 shows red in its well.
+    const QImage shown = panelWidget()->grab().toImage();
+    EXPECT_EQ(shown.pixel(15, 295), qRgb(255, 0, 0));
+
+    QTest::keyClicks(red, QStringLiteral("x"));
+    EXPECT_EQ(red->text(), QStringLiteral("255")) << "digits only";
+}
+
+TEST_F(Window, EmptyingAnEditSaysSoOnceAndPutsTheNumberBack) {
+    QLineEdit* green = panelWidget()->Edit(kGreenEdit);
+    green->setFocus();
+    QTest::keyClicks(green, QStringLiteral("7"));
+    ASSERT_EQ(green->text(), QStringLiteral("7"));
+    answers.Add(QMessageBox::Ok);
+    answers.Add(QMessageBox::Ok); // a second box would be a fault
+    QTest::keyClick(green, Qt::Key_Backspace);
+    QTest::qWait(50);
+    EXPECT_EQ(answers.Messages(), QStringList{QStringLiteral("정수를 입력하십시오.")});
+    EXPECT_EQ(green->text(), QStringLiteral("7"));
+}
+
+TEST_F(Window, MovingATrackbarMixesTheColourOfTheLastButton) {
+    ChooseItem(kFemale, kTop);
+    QTest::mouseClick(panelWidget(), Qt::RightButton, {}, QPoint(270, 250)); // off the canvas
+    panelWidget()->Trackbar(kBlueTrackbar)->setValue(200);                   // as a drag would
+    EXPECT_EQ(panelWidget()->Edit(kBlueEdit)->text(), QStringLiteral("200"));
+    EXPECT_EQ(panel().Colours().secondaryColour, RGB(0, 0, 200));
+    EXPECT_EQ(panel().Colours().primaryColour, kBlack);
+}
+
+TEST_F(Window, TheColourDialogEditsTheSwatchesAndLeavesQtsOwnColours) {
+    ChooseItem(kFemale, kTop);
+    for (int i = 0; i < QColorDialog::customCount(); ++i) {
+        QColorDialog::setCustomColor(i, QColor(1, 2, 3));
+    }
+    answers.Add([](QWidget* modal) {
+        auto* dialog = qobject_cast<QColorDialog*>(modal);
+        if (dialog == nullptr) {
+            modal->close();
+            return;
+        }
+        // The swatches are the custom colours while the dialog is open; change one.
+        QColorDialog::setCustomColor(15, QColor(9, 8, 7));
+        dialog->setCurrentColor(QColor(10, 20, 30));
+        dialog->accept();
+    });
+    // A double click on the colour 1 well.
+    const QPoint well = InWindow(QPoint(20, 300));
+    QTest::mouseDClick(Handle(), Qt::LeftButton, {}, well);
+    EXPECT_EQ(answers.Pending(), 0u);
+    EXPECT_EQ(panel().Colours().primaryColour, RGB(10, 20, 30));
+    EXPECT_EQ(frame->Palette().SwatchColours()[15], RGB(9, 8, 7));
+    EXPECT_EQ(frame->Palette().SwatchColours()[0], kBlack) << "the others as they were";
+    EXPECT_EQ(QColorDialog::customColor(0), QColor(1, 2, 3)) << "Qt's own are put back";
+    EXPECT_EQ(QColorDialog::customColor(15), QColor(1, 2, 3));
+}
+
+TEST_F(Window, PaletteButtonsChooseToolsShowTheirTipsAndNeverTakeTheFocus) {
+    FaceButton* eraser = frame->PaletteWidget()->Button(kEraserButton);
+    EXPECT_EQ(eraser->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(eraser->toolTip(), QStringLiteral("지우개"));
+    EXPECT_FALSE(frame->PaletteWidget()->Button(kPencilButton)->isEnabled()) << "pencil chosen";
+    ClickTool(kEraserButton);
+    EXPECT_FALSE(eraser->isEnabled());
+    EXPECT_TRUE(frame->PaletteWidget()->Button(kPencilButton)->isEnabled());
+    EXPECT_EQ(frame->PaletteWidget()->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 300);
+
+    // The fourth option of the eraser sets a 10-pixel square.
+    QTest::mouseClick(frame->PaletteWidget()->Button(kOptionButtons[3]), Qt::LeftButton);
+    EXPECT_EQ(panel().Options().eraserSize, 10);
+}
+
+TEST_F(Window, ASwatchClickSetsColourOneAndTheMixer) {
+    const RECT white = CToolPalette::SwatchRect(1);
+    QTest::mouseClick(frame->PaletteWidget(), Qt::LeftButton, {},
+                      QPoint(static_cast<int>(white.left) + 2, static_cast<int>(white.top) + 2));
+    EXPECT_EQ(panel().Colours().primaryColour, kWhite);
+    EXPECT_EQ(panelWidget()->Edit(kGreenEdit)->text(), QStringLiteral("255"));
+    EXPECT_EQ(panelWidget()->Trackbar(kBlueTrackbar)->value(), 255);
+}
+
+} // namespace
+} // namespace pattik::testing

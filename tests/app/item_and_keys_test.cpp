@@ -1,0 +1,118 @@
+// The item bar and the window's own keys, driven as the user drives them.
+#include "window_fixture.h"
+
+#include "app/frame_keys.h"
+#include "panel/item_bar.h"
+#include "res/control_ids.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace pattik::testing {
+namespace {
+
+constexpr int kFemale = 0;
+constexpr int kMale = 1;
+constexpr int kShoes = 2;
+constexpr int kTop = 5;
+
+TEST_F(Window, AnItemWithHairShowsTheHairButtonAndShoesHideIt) {
+    QAbstractButton* hair = panelWidget()->Button(kHairButton);
+    ChooseItem(kFemale, kTop);
+    EXPECT_TRUE(hair->isVisible());
+    EXPECT_EQ(hair->text(), QStringLiteral("헤어(s)"));
+    EXPECT_EQ(panel().Item().gender, Gender::Female);
+
+    QTest::mouseClick(hair, Qt::LeftButton);
+    EXPECT_EQ(panel().View().viewMode, ViewMode::Hair);
+    EXPECT_TRUE(hair->isChecked());
+    EXPECT_FALSE(panelWidget()->Button(kWearButton)->isChecked());
+
+    Choose(ItemBox::Category, kShoes);
+    EXPECT_FALSE(hair->isVisible());
+    EXPECT_EQ(panel().View().viewMode, ViewMode::Wear);
+}
+
+TEST_F(Window, AChangeUnderUnsavedWorkIsRefusedOnceAndTheBoxSnapsBack) {
+    ChooseItem(kFemale, kTop);
+    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(10, 10));
+    ASSERT_TRUE(frame->Flag().IsDocumentModified());
+
+    answers.Add(QMessageBox::Ok);
+    Choose(ItemBox::Category, kShoes);
+    EXPECT_EQ(answers.Messages(),
+              QStringList{QStringLiteral("작업중 성별 및 상품을 변경할 수 없습니다.")});
+    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Category)->currentIndex(), kTop);
+    EXPECT_EQ(panel().Item().category, ItemCategory::Top);
+}
+
+TEST_F(Window, F1FlipsTheGenderOnceAndUnderUnsavedWorkChangesNothing) {
+    ChooseItem(kFemale, kTop);
+    KeyToWindow(Qt::Key_F1);
+    EXPECT_EQ(frame->ItemBar().SelectedGender(), kMale);
+    EXPECT_EQ(panel().Item().gender, Gender::Male);
+    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Gender)->currentIndex(), kMale);
+
+    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(10, 10));
+    answers.Add(QMessageBox::Ok);
+    KeyToWindow(Qt::Key_F1);
+    EXPECT_EQ(answers.Messages().size(), 1);
+    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Gender)->currentIndex(), kMale);
+    EXPECT_EQ(panel().Item().gender, Gender::Male);
+}
+
+TEST_F(Window, SpaceNeverClicksAFocusedButtonAndIsHeldForScrolling) {
+    ChooseItem(kFemale, kTop);
+    QAbstractButton* dp = panelWidget()->Button(kDpButton);
+    dp->setFocus();
+    ASSERT_TRUE(dp->hasFocus());
+    QTest::keyPress(Handle(), Qt::Key_Space);
+    EXPECT_TRUE(frame->Keys().IsSpaceDown());
+    QTest::keyRelease(Handle(), Qt::Key_Space);
+    EXPECT_FALSE(frame->Keys().IsSpaceDown());
+    EXPECT_EQ(panel().View().viewMode, ViewMode::Wear);
+}
+
+TEST_F(Window, LeftControlIsToldFromRightControlAndForgottenOnDeactivation) {
+    QKeyEvent left(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, 37, 0xffe3, 0);
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Control, Qt::ControlModifier, 105, 0xffe4, 0);
+    EXPECT_TRUE(IsLeftControlKey(left));
+    EXPECT_FALSE(IsLeftControlKey(right));
+
+    QTest::keyPress(Handle(), Qt::Key_Control);
+    EXPECT_TRUE(frame->Keys().IsLeftControlDown());
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(frame.get(), &deactivate);
+    EXPECT_FALSE(frame->Keys().IsLeftControlDown());
+}
+
+TEST_F(Window, DeleteAndUndoReachThePanelWhileAnRgbEditHasTheFocus) {
+    ChooseItem(kFemale, kTop);
+    QLineEdit* red = panelWidget()->Edit(kRedEdit);
+    const COLORREF before = WearPixel(10, 10);
+    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(10, 10));
+    ASSERT_NE(WearPixel(10, 10), before);
+
+    red->setFocus();
+    red->setText(QStringLiteral("12"));
+    KeyToWindow(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(WearPixel(10, 10), before) << "undone";
+    EXPECT_EQ(red->text(), QStringLiteral("12")) << "the edit's own undo did not run";
+
+    panel().LiftSelection(Point{0, 0}, Point{5, 5});
+    ASSERT_TRUE(panel().Selection().hasFloatingSelection);
+    KeyToWindow(Qt::Key_Delete);
+    EXPECT_FALSE(panel().Selection().hasFloatingSelection);
+    EXPECT_EQ(red->text(), QStringLiteral("12"));
+}
+
+TEST_F(Window, EscapeMergesTheFloatingSelection) {
+    ChooseItem(kFemale, kTop);
+    panel().LiftSelection(Point{0, 0}, Point{5, 5});
+    KeyToWindow(Qt::Key_Escape);
+    EXPECT_FALSE(panel().Selection().hasFloatingSelection);
+    EXPECT_EQ(panel().Selection().selectionRect, (RECT{0, 0, 0, 0}));
+}
+
+} // namespace
+} // namespace pattik::testing

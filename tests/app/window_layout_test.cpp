@@ -1,0 +1,90 @@
+// The main window as it starts: its one size, its bars, title, menus and status bar.
+#include "window_fixture.h"
+
+#include "app/window_layout.h"
+#include "res/frame_strings.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+
+namespace pattik::testing {
+namespace {
+
+QAction* MenuItem(QMainWindow& window, int menu, int item) {
+    return window.menuBar()->actions().at(menu)->menu()->actions().at(item);
+}
+
+TEST_F(Window, StartsAtOneFixedSizeWithTheBarsWhereTheyBelong) {
+    EXPECT_EQ(frame->size(), QSize(344, 510));
+    EXPECT_EQ(frame->minimumSize(), frame->maximumSize()) << "no size can be dragged";
+    EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    frame->resize(400, 600);
+    frame->showMaximized();
+    QApplication::processEvents();
+    EXPECT_EQ(frame->size(), QSize(344, 510));
+
+    EXPECT_EQ(frame->ItemBarWidget()->geometry().size(), QSize(344, 33));
+    EXPECT_EQ(frame->PaletteWidget()->width(), 62);
+    EXPECT_GE(frame->PaletteWidget()->height(), 392);
+    EXPECT_EQ(panelWidget()->x(), 62);
+    EXPECT_EQ(panelWidget()->width(), 282);
+    EXPECT_GE(panelWidget()->height(), 362) << "the colour strip ends at y 362";
+    const QPoint panelBottom =
+        panelWidget()->mapTo(frame.get(), QPoint(0, panelWidget()->height()));
+    EXPECT_LE(panelBottom.y(), frame->statusBar()->geometry().top()) << "nothing under the bars";
+}
+
+TEST_F(Window, ANewDocumentIsTitledByTheClockAndRemembered) {
+    const QRegularExpression title(QStringLiteral("^\\d{8}_\\d{6}\\.GIF - Pattik$"));
+    EXPECT_TRUE(title.match(frame->windowTitle()).hasMatch()) << frame->windowTitle().toStdString();
+    const QString path = settings->value(QStringLiteral("Recent File List/File1")).toString();
+    EXPECT_TRUE(path.endsWith(QStringLiteral("/패티크/") + frame->windowTitle().section(' ', 0, 0)))
+        << path.toStdString();
+    EXPECT_TRUE(QFileInfo(QFileInfo(path).path()).isDir()) << "the folder is made, not the file";
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST_F(Window, MenusCarryTheirTextsPromptsAndStates) {
+    EXPECT_EQ(frame->menuBar()->actions().at(0)->text(), QStringLiteral("파일(&F)"));
+    EXPECT_EQ(MenuItem(*frame, 0, 0)->text(), QStringLiteral("새 파일(&N)\tCtrl+N"));
+    EXPECT_EQ(MenuItem(*frame, 0, 0)->statusTip(), QStringLiteral("새 문서를 작성합니다"));
+    EXPECT_EQ(MenuItem(*frame, 0, 1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_TRUE(MenuItem(*frame, 0, 2)->isSeparator());
+    EXPECT_FALSE(MenuItem(*frame, 1, 0)->isEnabled()) << "there is no tool bar to show";
+
+    QAction* statusBarItem = MenuItem(*frame, 1, 1);
+    EXPECT_TRUE(statusBarItem->isChecked());
+    statusBarItem->trigger();
+    EXPECT_FALSE(frame->statusBar()->isVisible());
+    EXPECT_FALSE(statusBarItem->isChecked());
+    statusBarItem->trigger();
+    EXPECT_TRUE(frame->statusBar()->isVisible());
+}
+
+TEST_F(Window, ThePromptPaneShowsAMenuPromptThenReadyAgain) {
+    EXPECT_EQ(frame->PromptPane()->text(), QStringLiteral("준비"));
+    QStatusTipEvent hover(QStringLiteral("현재 열린 문서를 저장합니다"));
+    QApplication::sendEvent(frame.get(), &hover);
+    EXPECT_EQ(frame->PromptPane()->text(), QStringLiteral("현재 열린 문서를 저장합니다"));
+    QStatusTipEvent leave{QString()};
+    QApplication::sendEvent(frame.get(), &leave);
+    EXPECT_EQ(frame->PromptPane()->text(), QStringLiteral("준비"));
+}
+
+TEST_F(Window, TheThreeBarsShowTheBarColourPixelForPixel) {
+    const QRgb bar = qRgb(237, 237, 216);
+    EXPECT_EQ(frame->ItemBarWidget()->grab().toImage().pixel(2, 2), bar);
+    EXPECT_EQ(frame->PaletteWidget()->grab().toImage().pixel(2, 200), bar);
+    const QImage panelPixels = panelWidget()->grab().toImage();
+    EXPECT_EQ(panelPixels.pixel(270, 380), bar);
+    // Until an item is chosen the panel paints nothing but its controls.
+    EXPECT_EQ(panelPixels.pixel(PanelGeometry::kColourStrip.left + 5,
+                                PanelGeometry::kColourStrip.top + 5),
+              bar);
+}
+
+} // namespace
+} // namespace pattik::testing
