@@ -2,26 +2,17 @@
 
 #include "panel/document_host.h"
 
-#include <functional>
-
 namespace pattik {
 
-// The document's modified flag, with a listener for the window to show it.
+// The document's modified flag, shared by the panel's pointer handlers, the item bar's
+// guard and the document's commands.
 class DocumentFlag : public DocumentHost {
   public:
-    void SetDocumentModified(bool modified) override {
-        const bool changed = modified != modified_;
-        modified_ = modified;
-        if (changed && onChange_) {
-            onChange_(modified_);
-        }
-    }
+    void SetDocumentModified(bool modified) override { modified_ = modified; }
     bool IsDocumentModified() const override { return modified_; }
-    void OnChange(std::function<void(bool)> listener) { onChange_ = std::move(listener); }
 
   private:
     bool modified_ = false;
-    std::function<void(bool)> onChange_;
 };
 
 } // namespace pattik

@@ -1,6 +1,8 @@
 // pattik: the editor. Everything but this entry point lives in pattik_app, which the tests
 // link too.
+#include "app/main_frame.h"
 #include "app/pattik_app.h"
+#include "app/quit_when_shown.h"
 #include "res/frame_strings.h"
 
 #include <QApplication>
@@ -29,6 +31,11 @@ int main(int argc, char* argv[]) {
     pattik::CPattikApp pattik(application);
     if (!pattik.InitInstance(QApplication::arguments())) {
         return 1;
+    }
+    // For tools/measure-startup: quit once the window is first on screen.
+    pattik::QuitWhenShown quitWhenShown;
+    if (qEnvironmentVariableIsSet("PATTIK_QUIT_WHEN_SHOWN")) {
+        quitWhenShown.Watch(pattik.MainFrame());
     }
     return QApplication::exec();
 }

@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -27,6 +28,10 @@
 
 namespace pattik {
 namespace {
+
+// Focus changes are traced here and touch no setting of the system; off unless asked for
+// with QT_LOGGING_RULES="pattik.focus.debug=true".
+Q_LOGGING_CATEGORY(lcFocus, "pattik.focus", QtWarningMsg)
 
 // The area under the menu: the item bar across the top, then the palette and the panel
 // side by side, down to the status bar.
@@ -233,6 +238,9 @@ bool CMainFrame::event(QEvent* event) {
 
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange) {
+        qCDebug(lcFocus) << (isActiveWindow() ? "Beep false" : "Beep true");
+    }
     constexpr Qt::WindowStates kLarger = Qt::WindowMaximized | Qt::WindowFullScreen;
     if (event->type() == QEvent::WindowStateChange && (windowState() & kLarger) != 0) {
         setWindowState(windowState() & ~kLarger);

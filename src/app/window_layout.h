@@ -33,8 +33,8 @@ inline constexpr QRect kPreviewGroup{168, 34, 96, 152};
 inline constexpr QRect kShowAvatarCheckBox{166, 194, 110, 18};
 inline constexpr QRect kAvatarInFrontCheckBox{166, 214, 110, 18};
 inline constexpr QRect kMixerLabels[3] = {{58, 291, 10, 16}, {58, 309, 10, 16}, {58, 327, 10, 16}};
-inline constexpr QRect kTrackbars[3] = {{70, 291, 150, 16}, {70, 309, 150, 16}, {70, 327, 150, 16}};
-inline constexpr QRect kEdits[3] = {{224, 290, 36, 18}, {224, 308, 36, 18}, {224, 326, 36, 18}};
+inline constexpr QRect kTrackbars[3] = {{70, 291, 148, 16}, {70, 309, 148, 16}, {70, 327, 148, 16}};
+inline constexpr QRect kEdits[3] = {{222, 290, 42, 18}, {222, 308, 42, 18}, {222, 326, 42, 18}};
 
 // The bar colour of the item bar, the palette and the panel.
 inline constexpr int kBarRed = 237;

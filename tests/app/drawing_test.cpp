@@ -150,3 +150,54 @@ TEST_F(Window, ASwatchClickSetsColourOneAndTheMixer) {
 
 } // namespace
 } // namespace pattik::testing
+
+namespace pattik::testing {
+namespace {
+
+TEST_F(Window, TheMagnifiersOptionZoomsAndReturnsToTheToolBefore) {
+    ChooseItem(0, 5);
+    ClickTool(1008);
+    ClickTool(1009);
+    QTest::mouseClick(frame->PaletteWidget()->Button(kOptionButtons[1]), Qt::LeftButton);
+    EXPECT_EQ(panel().View().zoom, 4.0f);
+    EXPECT_EQ(panel().Options().currentTool, ToolKind::Selection);
+    EXPECT_EQ(frame->Palette().CurrentLayout(), 5);
+    EXPECT_FALSE(frame->PaletteWidget()->Button(1008)->isEnabled());
+    EXPECT_TRUE(frame->PaletteWidget()->Button(1009)->isEnabled());
+}
+
+} // namespace
+} // namespace pattik::testing
+
+namespace pattik::testing {
+namespace {
+
+TEST_F(Window, TheAirbrushTimerRunsAtFifteenMillisecondsWhileHeld) {
+    ChooseItem(0, 5);
+    ClickTool(1006);
+    QTest::mousePress(panelWidget(), Qt::LeftButton, {}, CanvasPoint(30, 30));
+    const auto running = [this] {
+        int count = 0;
+        for (const QTimer* timer : panelWidget()->findChildren<QTimer*>()) {
+            if (timer->isActive()) {
+                EXPECT_EQ(timer->interval(), 15) << "asked for 1 ms, given 15";
+                ++count;
+            }
+        }
+        return count;
+    };
+    EXPECT_EQ(running(), 1);
+    QTest::qWait(100);
+    QTest::mouseRelease(panelWidget(), Qt::LeftButton, {}, CanvasPoint(30, 30));
+    EXPECT_EQ(running(), 0);
+    int sprayed = 0;
+    for (int y = 0; y < 125; ++y) {
+        for (int x = 0; x < 75; ++x) {
+            sprayed += WearPixel(x, y) == kBlack ? 1 : 0;
+        }
+    }
+    EXPECT_GT(sprayed, 0) << "the ticks reached the spray";
+}
+
+} // namespace
+} // namespace pattik::testing

@@ -1,6 +1,7 @@
 // The main window as it starts: its one size, its bars, title, menus and status bar.
 #include "window_fixture.h"
 
+#include "app/recent_files.h"
 #include "app/window_layout.h"
 #include "res/frame_strings.h"
 
@@ -84,6 +85,32 @@ TEST_F(Window, TheThreeBarsShowTheBarColourPixelForPixel) {
     EXPECT_EQ(panelPixels.pixel(PanelGeometry::kColourStrip.left + 5,
                                 PanelGeometry::kColourStrip.top + 5),
               bar);
+}
+
+} // namespace
+} // namespace pattik::testing
+
+namespace pattik::testing {
+namespace {
+
+TEST_F(Window, APathGivenAtStartNamesTheDocument) {
+    frame->StartDocument(QStringLiteral("/somewhere/items/shirt.gif"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("shirt.gif - Pattik"));
+    EXPECT_EQ(settings->value(QStringLiteral("Recent File List/File1")).toString(),
+              QStringLiteral("/somewhere/items/shirt.gif"));
+}
+
+TEST(RecentFileList, KeepsFourNewestFirstWithoutRepeats) {
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("recent.ini")), QSettings::IniFormat);
+    RecentFiles recent(settings);
+    for (const char* path : {"/a", "/b", "/c", "/d", "/e", "/c"}) {
+        recent.Add(QString::fromLatin1(path));
+    }
+    EXPECT_EQ(recent.Entries(), (QStringList{"/c", "/e", "/d", "/b"}));
+    EXPECT_EQ(settings.value(QStringLiteral("Recent File List/File4")).toString(), "/b");
+    recent.Add(QString());
+    EXPECT_EQ(recent.Entries().size(), 4);
 }
 
 } // namespace
