@@ -58,8 +58,7 @@ class BarArea : public QWidget {
 
 void PaintWithBarColour(QWidget* bar) {
     QPalette colours = bar->palette();
-    colours.setColor(QPalette::Window,
-                     QColor(layout::kBarRed, layout::kBarGreen, layout::kBarBlue));
+    colours.setColor(QPalette::Window, ToQColor(layout::kBarColour));
     bar->setPalette(colours);
     bar->setAutoFillBackground(true);
 }

@@ -14,12 +14,6 @@
 #include <algorithm>
 
 namespace pattik {
-namespace {
-
-constexpr COLORREF kBarColour = RGB(layout::kBarRed, layout::kBarGreen, layout::kBarBlue);
-
-} // namespace
-
 CToolPaletteWidget::CToolPaletteWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (int id = kFirstToolButton; id <= kLastToolButton; ++id) {
@@ -87,7 +81,7 @@ void CToolPaletteWidget::resizeEvent(QResizeEvent* event) {
 }
 
 void CToolPaletteWidget::paintEvent(QPaintEvent* event) {
-    client_.Fill(kBarColour);
+    client_.Fill(layout::kBarColour);
     if (palette_ != nullptr) {
         DrawingContext client(&client_);
         palette_->Paint(client);

@@ -15,12 +15,6 @@
 #include <algorithm>
 
 namespace pattik {
-namespace {
-
-constexpr COLORREF kBarColour = RGB(layout::kBarRed, layout::kBarGreen, layout::kBarBlue);
-
-} // namespace
-
 CEditPanelWidget::CEditPanelWidget(DialogHost& dialogs, DocumentHost& document,
                                    const FrameKeys& keys, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), document_(document), keys_(keys) {
@@ -50,13 +44,13 @@ void CEditPanelWidget::Detach() {
 void CEditPanelWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     client_ = DeviceBitmap(std::max(width(), 1), std::max(height(), 1));
-    client_.Fill(kBarColour);
+    client_.Fill(layout::kBarColour);
     update();
 }
 
 void CEditPanelWidget::EraseToBarColour(const RECT& rect) {
     DrawingContext client(&client_);
-    client.FillRect(rect, kBarColour);
+    client.FillRect(rect, layout::kBarColour);
 }
 
 void CEditPanelWidget::Invalidate(const RECT& rect, bool erase) {
@@ -68,7 +62,7 @@ void CEditPanelWidget::Invalidate(const RECT& rect, bool erase) {
 
 void CEditPanelWidget::InvalidateAll(bool erase) {
     if (erase) {
-        client_.Fill(kBarColour);
+        client_.Fill(layout::kBarColour);
     }
     update();
 }
@@ -128,14 +122,20 @@ void CEditPanelWidget::StopTimer(int id) {
     }
 }
 
-void CEditPanelWidget::mousePressEvent(QMouseEvent* event) {
-    if (tools_ == nullptr || IsSecondClickOfDoubleClick(*event)) {
+void CEditPanelWidget::Dispatch(const QMouseEvent& event, ButtonHandler left, ButtonHandler right) {
+    if (tools_ == nullptr) {
         return;
     }
-    if (event->button() == Qt::LeftButton) {
-        tools_->OnLButtonDown(ButtonEvent(*event));
-    } else if (event->button() == Qt::RightButton) {
-        tools_->OnRButtonDown(ButtonEvent(*event));
+    if (event.button() == Qt::LeftButton) {
+        (tools_->*left)(ButtonEvent(event));
+    } else if (event.button() == Qt::RightButton) {
+        (tools_->*right)(ButtonEvent(event));
+    }
+}
+
+void CEditPanelWidget::mousePressEvent(QMouseEvent* event) {
+    if (!IsSecondClickOfDoubleClick(*event)) {
+        Dispatch(*event, &CanvasTools::OnLButtonDown, &CanvasTools::OnRButtonDown);
     }
 }
 
@@ -146,25 +146,11 @@ void CEditPanelWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CEditPanelWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (tools_ == nullptr) {
-        return;
-    }
-    if (event->button() == Qt::LeftButton) {
-        tools_->OnLButtonUp(ButtonEvent(*event));
-    } else if (event->button() == Qt::RightButton) {
-        tools_->OnRButtonUp(ButtonEvent(*event));
-    }
+    Dispatch(*event, &CanvasTools::OnLButtonUp, &CanvasTools::OnRButtonUp);
 }
 
 void CEditPanelWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (tools_ == nullptr) {
-        return;
-    }
-    if (event->button() == Qt::LeftButton) {
-        tools_->OnLButtonDblClk(ButtonEvent(*event));
-    } else if (event->button() == Qt::RightButton) {
-        tools_->OnRButtonDblClk(ButtonEvent(*event));
-    }
+    Dispatch(*event, &CanvasTools::OnLButtonDblClk, &CanvasTools::OnRButtonDblClk);
 }
 
 } // namespace pattik

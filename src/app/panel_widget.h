@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/panel_host.h"
+#include "panel/pointer_event.h"
 #include "raster/device_bitmap.h"
 
 #include <QWidget>
@@ -92,6 +93,9 @@ class CEditPanelWidget : public QWidget, public PanelHost {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    using ButtonHandler = void (CanvasTools::*)(const PointerEvent&);
+    // Hands a button event to the tools' handler for its button.
+    void Dispatch(const QMouseEvent& event, ButtonHandler left, ButtonHandler right);
     void CreateControls();
     void ConnectControls();
     void EraseToBarColour(const RECT& rect);

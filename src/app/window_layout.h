@@ -1,5 +1,7 @@
 #pragma once
 
+#include "raster/colour.h"
+
 #include <QRect>
 #include <QSize>
 
@@ -37,9 +39,7 @@ inline constexpr QRect kTrackbars[3] = {{70, 291, 148, 16}, {70, 309, 148, 16}, 
 inline constexpr QRect kEdits[3] = {{222, 290, 42, 18}, {222, 308, 42, 18}, {222, 326, 42, 18}};
 
 // The bar colour of the item bar, the palette and the panel.
-inline constexpr int kBarRed = 237;
-inline constexpr int kBarGreen = 237;
-inline constexpr int kBarBlue = 216;
+inline constexpr COLORREF kBarColour = RGB(237, 237, 216);
 
 // The airbrush asks for a 1 ms timer; about 64 ticks a second is the rate its spray was made
 // for, so no timer runs faster than this.

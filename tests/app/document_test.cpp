@@ -10,9 +10,6 @@
 namespace pattik::testing {
 namespace {
 
-constexpr int kFemale = 0;
-constexpr int kTop = 5;
-
 class DocumentWindow : public Window {
   protected:
     void Draw() {

@@ -13,11 +13,6 @@
 namespace pattik::testing {
 namespace {
 
-constexpr int kFemale = 0;
-constexpr int kTop = 5;
-constexpr int kPencilButton = 1004;
-constexpr int kEraserButton = 1007;
-
 TEST_F(Window, ThePencilDrawsWhereTheMouseDrags) {
     ChooseItem(kFemale, kTop);
     QTest::mousePress(panelWidget(), Qt::LeftButton, {}, CanvasPoint(10, 20));
@@ -155,15 +150,15 @@ namespace pattik::testing {
 namespace {
 
 TEST_F(Window, TheMagnifiersOptionZoomsAndReturnsToTheToolBefore) {
-    ChooseItem(0, 5);
-    ClickTool(1008);
-    ClickTool(1009);
+    ChooseItem(kFemale, kTop);
+    ClickTool(kSelectionButton);
+    ClickTool(kMagnifierButton);
     QTest::mouseClick(frame->PaletteWidget()->Button(kOptionButtons[1]), Qt::LeftButton);
     EXPECT_EQ(panel().View().zoom, 4.0f);
     EXPECT_EQ(panel().Options().currentTool, ToolKind::Selection);
     EXPECT_EQ(frame->Palette().CurrentLayout(), 5);
-    EXPECT_FALSE(frame->PaletteWidget()->Button(1008)->isEnabled());
-    EXPECT_TRUE(frame->PaletteWidget()->Button(1009)->isEnabled());
+    EXPECT_FALSE(frame->PaletteWidget()->Button(kSelectionButton)->isEnabled());
+    EXPECT_TRUE(frame->PaletteWidget()->Button(kMagnifierButton)->isEnabled());
 }
 
 } // namespace
@@ -173,8 +168,8 @@ namespace pattik::testing {
 namespace {
 
 TEST_F(Window, TheAirbrushTimerRunsAtFifteenMillisecondsWhileHeld) {
-    ChooseItem(0, 5);
-    ClickTool(1006);
+    ChooseItem(kFemale, kTop);
+    ClickTool(kAirbrushButton);
     QTest::mousePress(panelWidget(), Qt::LeftButton, {}, CanvasPoint(30, 30));
     const auto running = [this] {
         int count = 0;

@@ -11,11 +11,6 @@
 namespace pattik::testing {
 namespace {
 
-constexpr int kFemale = 0;
-constexpr int kMale = 1;
-constexpr int kShoes = 2;
-constexpr int kTop = 5;
-
 TEST_F(Window, AnItemWithHairShowsTheHairButtonAndShoesHideIt) {
     QAbstractButton* hair = panelWidget()->Button(kHairButton);
     ChooseItem(kFemale, kTop);

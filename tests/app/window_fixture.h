@@ -25,6 +25,17 @@
 
 namespace pattik::testing {
 
+// Box entries and palette buttons the tests choose.
+inline constexpr int kFemale = 0;
+inline constexpr int kMale = 1;
+inline constexpr int kShoes = 2;
+inline constexpr int kTop = 5;
+inline constexpr int kPencilButton = 1004;
+inline constexpr int kAirbrushButton = 1006;
+inline constexpr int kEraserButton = 1007;
+inline constexpr int kSelectionButton = 1008;
+inline constexpr int kMagnifierButton = 1009;
+
 // Answers the modal dialogs a test runs into, in order. A timer looks for the active modal
 // widget every 10 ms and gives each new one the next answer. Answers never assert: a
 // failure inside one would leave the dialog's loop running; the test checks afterwards.
