@@ -24,6 +24,9 @@ struct SaveResult {
     SaveFailure cause = SaveFailure::None;
     int errorNumber = 0; // the errno the system gave, or 0
     std::string reason;
+    // Colours of the picture that had no palette entry left and were drawn with the
+    // nearest one instead (a GIF holds 256 colours, magenta and black among them).
+    int mergedColours = 0;
 
     bool Succeeded() const { return cause == SaveFailure::None; }
 };

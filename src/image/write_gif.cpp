@@ -2,11 +2,35 @@
 
 #include "image/cximage_gif.h"
 
+#include <optional>
+#include <unordered_set>
+
 namespace pattik {
 namespace {
 
 bool SameColour(const RGBQUAD& a, const RGBQUAD& b) {
     return a.rgbRed == b.rgbRed && a.rgbGreen == b.rgbGreen && a.rgbBlue == b.rgbBlue;
+}
+
+bool IsBlack(const RGBQUAD& colour) {
+    return SameColour(colour, RGBQUAD{0, 0, 0, 0});
+}
+
+std::uint32_t Key(const RGBQUAD& colour) {
+    return static_cast<std::uint32_t>(colour.rgbRed) << 16 |
+           static_cast<std::uint32_t>(colour.rgbGreen) << 8 | colour.rgbBlue;
+}
+
+// Whether a black pixel lies at (x, y) or after it in the writer's scan order.
+bool HoldsBlackFrom(const CxImage& picture, int x, int y) {
+    for (; y < picture.GetHeight(); ++y, x = 0) {
+        for (; x < picture.GetWidth(); ++x) {
+            if (IsBlack(picture.GetPixelColor(x, y))) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 constexpr const char* kEmptyPicture = "WriteGif: the picture is empty";
@@ -33,25 +57,37 @@ SaveResult WriteGif(const std::string& fileName, const CxImage& picture) {
     }
 
     int next = kTransparentEntry + 1;
-    // Black pixels use entry 255; once one has, handing that entry to a new colour would
-    // repaint them, so from then on the last free entry is 254.
+    // Black pixels use entry 255, so it goes to another colour only when the picture holds
+    // no black: black met first keeps it, and so does black still to come when the palette
+    // runs out first (it is looked for once, at that moment).
     bool blackUsed = false;
-    for (int y = 0; y < picture.GetHeight(); ++y) {
-        for (int x = 0; x < picture.GetWidth(); ++x) {
+    std::optional<bool> blackAhead;
+    std::unordered_set<std::uint32_t> merged;
+    const int width = picture.GetWidth();
+    const int height = picture.GetHeight();
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             const RGBQUAD colour = picture.GetPixelColor(x, y);
             auto index = gif.NearestIndex(colour);
             const bool exact = SameColour(gif.GetPaletteColor(index), colour);
-            const int lastFree = blackUsed ? kBlackEntry - 1 : kBlackEntry;
+            if (!exact && next == kBlackEntry && !blackUsed && !blackAhead) {
+                blackAhead = HoldsBlackFrom(picture, x, y);
+            }
+            const bool blackReserved = blackUsed || blackAhead.value_or(false);
+            const int lastFree = blackReserved ? kBlackEntry - 1 : kBlackEntry;
             if (!exact && next <= lastFree) {
                 gif.SetPaletteColor(static_cast<std::uint8_t>(next), colour);
                 index = static_cast<std::uint8_t>(next++);
+            } else if (!exact) {
+                merged.insert(Key(colour));
             }
-            blackUsed = blackUsed ||
-                        (index == kBlackEntry && exact && SameColour(colour, RGBQUAD{0, 0, 0, 0}));
+            blackUsed = blackUsed || (index == kBlackEntry && exact && IsBlack(colour));
             gif.SetPixelIndex(x, y, index);
         }
     }
-    return gif.Save(fileName, kImageTypeGif);
+    SaveResult result = gif.Save(fileName, kImageTypeGif);
+    result.mergedColours = static_cast<int>(merged.size());
+    return result;
 }
 
 } // namespace pattik

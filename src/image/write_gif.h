@@ -14,7 +14,9 @@ inline constexpr int kBlackEntry = 255;
 
 // Converts a true-colour picture into an 8-bit GIF image of the same size and saves it.
 // New colours take palette entries from 1 upward in the order they are met, scanning from
-// the bottom row up; once every entry is taken, a colour is drawn with its nearest entry.
+// the bottom row up; once every entry is taken, a colour is drawn with its nearest entry,
+// and the result counts such merged colours. Entry 255 stays black whenever the picture
+// holds black, wherever its first black pixel lies.
 // A failure says why: a picture that is empty or has a size GIF cannot hold, a path that
 // names no file to write, or the system's refusal with its errno.
 SaveResult WriteGif(const std::string& fileName, const CxImage& picture);

@@ -139,6 +139,39 @@ TEST_F(WriteGifTest, BlackPixelsStayBlackWhenColoursRunOut) {
     EXPECT_EQ(Entry(fullGif, 255), (std::vector<std::uint8_t>{255, 127, 100}));
 }
 
+// Black met only after the palette has run out still keeps entry 255, and the colour that
+// found no entry is counted as merged; one colour fewer needs no merging at all.
+TEST_F(WriteGifTest, BlackMetLateStillKeepsItsEntryAndMergedColoursAreCounted) {
+    std::vector<COLORREF> row;
+    for (int i = 1; i <= 255; ++i) {
+        row.push_back(RGB(static_cast<std::uint8_t>(i), 200, static_cast<std::uint8_t>(255 - i)));
+    }
+    row.push_back(kBlack);
+    CxImage picture(kImageTypeGif);
+    LoadRows(picture, {row});
+    const std::string path = (folder / "late.gif").string();
+    const SaveResult result = WriteGif(path, picture);
+    ASSERT_TRUE(result.Succeeded()) << result.reason;
+    EXPECT_EQ(result.mergedColours, 1);
+    const testing::DecodedGif gif = testing::DecodeGifFile(path);
+    ASSERT_TRUE(gif.ok) << gif.error;
+    EXPECT_EQ(gif.indices[253], 254);
+    EXPECT_NE(gif.indices[254], 255) << "the 255th colour takes its nearest entry";
+    EXPECT_EQ(gif.indices[255], 255);
+    EXPECT_EQ(Entry(gif, 255), (std::vector<std::uint8_t>{0, 0, 0}));
+
+    row.erase(row.begin());
+    CxImage fits(kImageTypeGif);
+    LoadRows(fits, {row});
+    const SaveResult fitResult = WriteGif(path, fits);
+    EXPECT_EQ(fitResult.mergedColours, 0);
+    const testing::DecodedGif fitGif = testing::DecodeGifFile(path);
+    for (int i = 0; i < 254; ++i) {
+        EXPECT_EQ(fitGif.indices[i], i + 1) << i;
+    }
+    EXPECT_EQ(fitGif.indices[254], 255);
+}
+
 struct WriteFailureCase {
     const char* name;
     int width, height; // a negative width leaves the picture empty
