@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -23,6 +24,11 @@ bool HasDisplay() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered without a screen, so an installed package can be checked anywhere.
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::printf("Pattik %s\n", PATTIK_VERSION);
+        return 0;
+    }
     if (!HasDisplay()) {
         std::fprintf(stderr, "%s\n", std::string(pattik::kNoDisplayText).c_str());
         return 1;

@@ -49,6 +49,8 @@ QIcon WindowIcon() {
 CPattikApp::CPattikApp(QApplication& application) : application_(application) {
     QApplication::setOrganizationName(ToQString(kApplicationName));
     QApplication::setApplicationName(ToQString(kApplicationName));
+    // Ties the window to its desktop entry and icon where the desktop asks for it.
+    QApplication::setDesktopFileName(QStringLiteral("io.pattik.Pattik"));
     settings_ = std::make_unique<QSettings>();
 
     // Qt's own dialogs and buttons in Korean: 예, 아니요, 취소, 확인.
