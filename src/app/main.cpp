@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -35,7 +36,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     pattik::CPattikApp pattik(application);
-    if (!pattik.InitInstance(QApplication::arguments())) {
+    // The arguments Qt left (it takes its own options out), as the bytes they came as.
+    if (!pattik.InitInstance(std::vector<std::string>(argv, argv + argc))) {
         return 1;
     }
     // For tools/measure-startup: quit once the window is first on screen.

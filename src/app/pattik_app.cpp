@@ -3,6 +3,7 @@
 #include "app/main_frame.h"
 #include "app/qt_convert.h"
 #include "app/window_layout.h"
+#include "panel/document_path.h"
 #include "res/frame_strings.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"
@@ -44,6 +45,13 @@ QIcon WindowIcon() {
     return icon;
 }
 
+// Start-up ends with this message: there is no window to show it in.
+void TellStartFailure(std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, ToQString(kApplicationName), ToQString(text),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
 } // namespace
 
 CPattikApp::CPattikApp(QApplication& application) : application_(application) {
@@ -67,16 +75,22 @@ CPattikApp::CPattikApp(QApplication& application) : application_(application) {
 
 CPattikApp::~CPattikApp() = default;
 
-bool CPattikApp::InitInstance(const QStringList& arguments) {
+bool CPattikApp::InitInstance(const std::vector<std::string>& arguments) {
+    const std::string path = arguments.size() > 1 ? arguments[1] : std::string();
+    if (arguments.size() > 1) {
+        if (const DocumentPathProblem problem = CheckDocumentPath(path);
+            problem != DocumentPathProblem::None) {
+            TellStartFailure(DocumentPathMessage(path, problem));
+            return false;
+        }
+    }
     frame_ = std::make_unique<CMainFrame>(*settings_);
     if (!frame_->OnCreate()) {
         frame_.reset();
-        QMessageBox box(QMessageBox::NoIcon, ToQString(kApplicationName),
-                        ToQString(kCreateFailedText), QMessageBox::Ok);
-        box.exec();
+        TellStartFailure(kCreateFailedText);
         return false;
     }
-    frame_->StartDocument(arguments.value(1));
+    frame_->StartDocument(QString::fromStdString(path));
     if (const QScreen* screen = frame_->screen()) {
         const QRect available = screen->availableGeometry();
         frame_->move(available.center() -

@@ -4,6 +4,8 @@
 #include <QTranslator>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class QApplication;
 
@@ -19,9 +21,10 @@ class CPattikApp {
     explicit CPattikApp(QApplication& application);
     ~CPattikApp();
 
-    // Builds and shows the main window, with the document named by the first argument or
-    // a new one. False, after telling the user, when the window could not be built.
-    bool InitInstance(const QStringList& arguments);
+    // Builds and shows the main window, with the document named by the first argument (its
+    // bytes as the system gave them) or a new one. False, after telling the user, when the
+    // window could not be built or the argument names no document.
+    bool InitInstance(const std::vector<std::string>& arguments);
 
     CMainFrame* MainFrame() const { return frame_.get(); }
 

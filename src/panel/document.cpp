@@ -131,6 +131,8 @@ std::string SaveFailureText(SaveFailure cause, int errorNumber) {
         return std::string(kDiskFullText);
     case EISDIR:
         return std::string(kNotAFileText);
+    case ENAMETOOLONG:
+        return std::string(kNameTooLongText);
     default:
         return std::string(kCannotWriteText);
     }

@@ -63,9 +63,18 @@ inline constexpr std::string_view kReadOnlyText = "읽기 전용 위치입니다
 inline constexpr std::string_view kDiskFullText = "디스크 공간이 부족합니다.";
 inline constexpr std::string_view kNotAFileText = "파일을 쓸 수 있는 곳이 아닙니다.";
 inline constexpr std::string_view kInvalidFileNameText = "파일 이름이 올바르지 않습니다.";
+inline constexpr std::string_view kNameTooLongText = "파일 이름이 너무 깁니다.";
 inline constexpr std::string_view kPictureNotWritableText = "그림을 GIF 파일로 만들 수 없습니다.";
 inline constexpr std::string_view kOutOfMemoryText = "메모리가 부족합니다.";
 inline constexpr std::string_view kCannotWriteText = "파일을 쓸 수 없습니다.";
+
+// A path the program was started with that cannot name the document: this line, then the
+// path and why.
+inline constexpr std::string_view kCannotOpenDocumentText = "문서를 열 수 없습니다.";
+inline constexpr std::string_view kNameNotTextText = "파일 이름에 읽을 수 없는 글자가 있습니다.";
+inline constexpr std::string_view kIsAFolderText = "파일이 아니라 폴더입니다.";
+inline constexpr std::string_view kNotARegularFileText = "일반 파일이 아닙니다.";
+inline constexpr std::string_view kCannotReadText = "파일을 읽을 수 없습니다.";
 
 // The tool buttons' tooltips, in the order of the tools.
 inline constexpr std::string_view kToolTipTexts[10] = {

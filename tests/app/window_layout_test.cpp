@@ -1,6 +1,7 @@
 // The main window as it starts: its one size, its bars, title, menus and status bar.
 #include "window_fixture.h"
 
+#include "app/pattik_app.h"
 #include "app/recent_files.h"
 #include "app/window_layout.h"
 #include "res/frame_strings.h"
@@ -111,6 +112,29 @@ TEST(RecentFileList, KeepsFourNewestFirstWithoutRepeats) {
     EXPECT_EQ(settings.value(QStringLiteral("Recent File List/File4")).toString(), "/b");
     recent.Add(QString());
     EXPECT_EQ(recent.Entries().size(), 4);
+}
+
+} // namespace
+} // namespace pattik::testing
+
+namespace pattik::testing {
+namespace {
+
+// A path that names no document ends start-up with one message naming it, and no window.
+TEST(StartUp, APathThatNamesNoDocumentIsReportedAndNothingOpens) {
+    QApplication* application = qApp;
+    ASSERT_NE(application, nullptr);
+    QTemporaryDir folder;
+    ModalAnswers answers;
+    answers.Add(QMessageBox::Ok);
+    CPattikApp pattik(*application);
+    const std::string missing =
+        folder.filePath(QStringLiteral("없는 폴더/shirt.gif")).toStdString();
+    EXPECT_FALSE(pattik.InitInstance({"pattik", missing}));
+    EXPECT_EQ(pattik.MainFrame(), nullptr);
+    ASSERT_EQ(answers.Messages().size(), 1);
+    EXPECT_EQ(answers.Messages()[0],
+              QString::fromStdString("문서를 열 수 없습니다.\n" + missing + ": 폴더가 없습니다."));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "image/cximage.h"
 #include "image/memory_stream.h"
 #include "image/stdio_stream.h"
+#include "support/raster/file_size_limit.h"
 #include "support/raster/temporary_folder.h"
 
 #include <gtest/gtest.h>
@@ -239,25 +240,7 @@ TEST_F(SaveFolder, UnwritableFolderFailsWithoutAFile) {
     EXPECT_TRUE(fs::is_empty(folder / "locked"));
 }
 
-// Lowers the largest file this process may write, so a write fails as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved);
-        savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved;
-        lowered.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, savedHandler);
-    }
-
-  private:
-    rlimit saved{};
-    void (*savedHandler)(int) = nullptr;
-};
+using testing::FileSizeLimit;
 
 TEST_F(SaveFolder, FailedWriteKeepsTheOldFileByteForByte) {
     WriteBytes(folder / "old.gif", kOldContent);

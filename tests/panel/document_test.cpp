@@ -3,12 +3,16 @@
 #include "panel/document.h"
 #include "res/string_table.h"
 #include "support/panel/panel_fixtures.h"
+#include "support/raster/file_size_limit.h"
 #include "support/raster/temporary_folder.h"
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <deque>
 #include <filesystem>
 
@@ -171,7 +175,77 @@ TEST_F(Document, AFailedSaveNamesEachFileAndKeepsTheWorkUnsaved) {
     EXPECT_EQ(panel.Image(ViewMode::Wear).At(3, 3), kBlack);
 }
 
+// Save targets that cannot take the item: one message names each file that failed and why,
+// the work stays unsaved, and nothing half-written or temporary is left beside it.
+class SaveTargetRefused : public Document {
+  protected:
+    void ExpectRefusedWithNothingLeft(const std::string& target, std::string_view cause,
+                                      const std::vector<std::string>& leftInFolder) {
+        Draw();
+        host.ClearRecords();
+        environment.savePaths = {target};
+        EXPECT_FALSE(document.OnFileSave());
+        EXPECT_TRUE(host.modified) << "the work stays unsaved";
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_NE(host.messages[0].find(target + ": " + std::string(cause)), std::string::npos)
+            << host.messages[0];
+        // Whatever the folder held before, nothing of this item's files is there but those.
+        std::vector<std::string> left;
+        for (const auto& entry : fs::directory_iterator(fs::path(target).parent_path())) {
+            const std::string name = entry.path().filename().string();
+            if (name.find("item") != std::string::npos) {
+                left.push_back(name);
+            }
+        }
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, leftInFolder);
+    }
+};
+
+TEST_F(SaveTargetRefused, AFullDisk) {
+    fs::create_directories(Saved("full"));
+    const testing::FileSizeLimit limit(64);
+    ExpectRefusedWithNothingLeft(Saved("full/item.gif"), kDiskFullText, {});
+}
+
+TEST_F(SaveTargetRefused, ANameLongerThanTheSystemAllows) {
+    fs::create_directories(Saved("long"));
+    ExpectRefusedWithNothingLeft(Saved("long/" + std::string(300, 'a') + ".gif"), kNameTooLongText,
+                                 {});
+}
+
+TEST_F(SaveTargetRefused, AFolderOfTheSameName) {
+    fs::create_directories(Saved("taken/item.gif"));
+    // The companions have names of their own and are written.
+    ExpectRefusedWithNothingLeft(Saved("taken/item.gif"), kNotAFileText,
+                                 {"item.gif", "itemDP.gif"});
+    EXPECT_TRUE(fs::is_directory(Saved("taken/item.gif")));
+}
+
+TEST_F(SaveTargetRefused, AFolderNobodyMayWriteIn) {
+    if (geteuid() != 0) {
+        fs::create_directories(Saved("locked"));
+        fs::permissions(Saved("locked"), fs::perms::owner_read | fs::perms::owner_exec);
+        ExpectRefusedWithNothingLeft(Saved("locked/item.gif"), kNoPermissionText, {});
+        fs::permissions(Saved("locked"), fs::perms::owner_all);
+        return;
+    }
+    // Permission bits do not stop root; the kernel's own folder of devices does, refusing
+    // either for want of permission or as read-only, as it is mounted.
+    std::FILE* probe = std::fopen("/sys/item-probe.gif", "wb");
+    const int refusal = errno;
+    if (probe != nullptr) {
+        std::fclose(probe);
+        std::remove("/sys/item-probe.gif");
+        GTEST_SKIP() << "this system lets root create files in /sys";
+    }
+    const std::string_view cause = refusal == EROFS ? kReadOnlyText : kNoPermissionText;
+    ExpectRefusedWithNothingLeft("/sys/item.gif", cause, {});
+}
+
 TEST(SaveFailureTexts, SayWhyInKorean) {
+    EXPECT_EQ(SaveFailureText(SaveFailure::System, ENAMETOOLONG), kNameTooLongText);
+    EXPECT_EQ(SaveFailureText(SaveFailure::System, EROFS), kReadOnlyText);
     EXPECT_EQ(SaveFailureText(SaveFailure::System, EACCES), kNoPermissionText);
     EXPECT_EQ(SaveFailureText(SaveFailure::System, ENOSPC), kDiskFullText);
     EXPECT_EQ(SaveFailureText(SaveFailure::System, EIO), kCannotWriteText);
