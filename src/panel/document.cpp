@@ -65,6 +65,13 @@ bool CPattikDoc::OnFileSave() {
     if (!path) {
         return false;
     }
+    // What the user sees is what is saved: a selection still floating is placed first, as
+    // Esc places it. Otherwise the file would miss it, and placing it later would change a
+    // picture that reads as saved.
+    if (panel_.Selection().hasFloatingSelection) {
+        panel_.CommitFloatingSelection();
+        panel_.DropFloatingSelection();
+    }
     const OutputResult result = panel_.ComposeOutput(*path);
     if (!result.Succeeded()) {
         std::string message(kSaveFailedText);

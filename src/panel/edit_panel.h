@@ -10,6 +10,7 @@
 #include "raster/device_bitmap.h"
 #include "raster/drawing_context.h"
 
+#include <optional>
 #include <string>
 
 namespace pattik {
@@ -32,6 +33,14 @@ struct ItemPictures {
 };
 
 enum class MixerChannel { Red, Green, Blue };
+
+// What the saved files of an item hold, before each is given its palette: the wear picture,
+// the display picture over its guide and, for items with hair, the hair picture.
+struct OutputPictures {
+    DeviceBitmap wear;
+    DeviceBitmap dp;
+    std::optional<DeviceBitmap> hair;
+};
 
 // The editing panel: it owns the item's three pictures, the pictures drawn under them, the
 // floating selection, the current tool with its options and the two colours. Its state is
@@ -156,8 +165,8 @@ class CEditPanel {
     // Copies the current picture into the undo copy and notes its view mode.
     void TakeUndoSnapshot();
     // Swaps the current picture with the undo copy when the copy is of this view mode, so a
-    // second undo redoes; does nothing in another view mode.
-    void Undo();
+    // second undo redoes; does nothing in another view mode. True when it swapped.
+    bool Undo();
 
     // --- The item ---
     // Applies a choice of gender and category (list indices, -1 for none).
@@ -178,6 +187,8 @@ class CEditPanel {
     void DrawDpPicture(DrawingContext& target) const;
     // Shrinks the wear picture's hair square into the hair picture, dark lines winning.
     void RebuildHairImage();
+    // The pictures the item's files hold (the hair picture is rebuilt for it).
+    OutputPictures ComposeOutputPictures();
     // Writes the wear, DP and hair files for the chosen path.
     OutputResult ComposeOutput(const std::string& path);
 

@@ -29,30 +29,38 @@ void WriteFile(const std::string& fileName, const DeviceBitmap& bitmap, OutputRe
 
 } // namespace
 
-OutputResult CEditPanel::ComposeOutput(const std::string& path) {
-    const OutputNames names = OutputNamesFor(path);
-    OutputResult result;
-
-    WriteFile(names.wear, wearImage, result);
+OutputPictures CEditPanel::ComposeOutputPictures() {
+    OutputPictures pictures;
+    pictures.wear = wearImage;
 
     // The display picture: the guide, then either a window of the wear picture (items whose
     // display is cut from what is worn) or the DP picture itself.
-    DeviceBitmap dpFile(kDpImageSize.cx, kDpImageSize.cy);
-    dpFile.Fill(kTransparentMagenta);
-    DrawingContext dpContext(&dpFile);
+    pictures.dp = DeviceBitmap(kDpImageSize.cx, kDpImageSize.cy);
+    pictures.dp.Fill(kTransparentMagenta);
+    DrawingContext dpContext(&pictures.dp);
     DrawDpPicture(dpContext);
-    WriteFile(names.dp, dpFile, result);
 
     if (item_.hairEnabled) {
         // The hair picture is always the reduced hair square of the wear picture, as the Hair
         // view shows it; whatever was drawn into it by hand gives way.
         RebuildHairImage();
+        DeviceBitmap hair(kHairImageSize.cx, kHairImageSize.cy);
+        hair.Fill(kTransparentMagenta);
+        DrawingContext hairContext(&hair);
+        DrawWithoutMagenta(hairImage, hairContext, 0, 0);
+        pictures.hair = std::move(hair);
+    }
+    return pictures;
+}
 
-        DeviceBitmap hairFile(kHairImageSize.cx, kHairImageSize.cy);
-        hairFile.Fill(kTransparentMagenta);
-        DrawingContext hairFileContext(&hairFile);
-        DrawWithoutMagenta(hairImage, hairFileContext, 0, 0);
-        WriteFile(names.hair, hairFile, result);
+OutputResult CEditPanel::ComposeOutput(const std::string& path) {
+    const OutputNames names = OutputNamesFor(path);
+    const OutputPictures pictures = ComposeOutputPictures();
+    OutputResult result;
+    WriteFile(names.wear, pictures.wear, result);
+    WriteFile(names.dp, pictures.dp, result);
+    if (pictures.hair) {
+        WriteFile(names.hair, *pictures.hair, result);
     }
     return result;
 }

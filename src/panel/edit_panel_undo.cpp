@@ -16,9 +16,9 @@ void CEditPanel::TakeUndoSnapshot() {
     undo_.undoViewMode = static_cast<int>(view_.viewMode);
 }
 
-void CEditPanel::Undo() {
+bool CEditPanel::Undo() {
     if (undo_.undoViewMode != static_cast<int>(view_.viewMode)) {
-        return; // the copy belongs to another picture
+        return false; // the copy belongs to another picture
     }
     // Only the picture's own size is swapped, so the undo copy of a smaller picture never
     // touches anything outside it.
@@ -31,6 +31,7 @@ void CEditPanel::Undo() {
     BitBlt(image, 0, 0, size.cx, size.cy, copy, 0, 0);
     BitBlt(copy, 0, 0, size.cx, size.cy, swapContext, 0, 0);
     viewHost_.InvalidateAll(true);
+    return true;
 }
 
 } // namespace pattik

@@ -101,6 +101,7 @@ void CanvasTools::OnMouseMove(const PointerEvent& event) {
         }
         if (const ToolStep drag = TraitsOf(panel_.Options().currentTool).drag) {
             drag(tool_, q, event.left ? MouseButton::Left : MouseButton::Right);
+            MarkStrokeUnsaved();
         }
         return;
     }
@@ -138,7 +139,14 @@ void CanvasTools::Release(const PointerEvent& event, MouseButton button) {
     // The release counts wherever it happens, inside the canvas or not.
     if (const ToolStep release = TraitsOf(panel_.Options().currentTool).release) {
         release(tool_, q, button);
+        MarkStrokeUnsaved();
     }
+}
+
+void CanvasTools::MarkStrokeUnsaved() {
+    // The press marked the work unsaved; a save while the button is still down (Ctrl+S in
+    // mid-stroke) must not leave the rest of the stroke reading as saved.
+    host_.SetDocumentModified(true);
 }
 
 void CanvasTools::StopAirbrush() {
@@ -148,10 +156,14 @@ void CanvasTools::StopAirbrush() {
 }
 
 void CanvasTools::OnTimer(int id) {
-    if (id != kAirbrushTimer) {
+    // A tick that arrives once the stroke is over (queued before the timer stopped) sprays
+    // nothing: the spray belongs to an accepted airbrush stroke only.
+    if (id != kAirbrushTimer || !strokeAccepted_ ||
+        panel_.Options().currentTool != ToolKind::Airbrush || !panel_.Drag().isDragging) {
         return;
     }
     Spray(tool_, panel_.Drag().currentPoint, panel_.Colours().DrawingColour());
+    MarkStrokeUnsaved();
 }
 
 // The picture follows the pointer a whole picture pixel at a time; a smaller movement waits
@@ -215,7 +227,11 @@ void CanvasTools::OnDelete() {
 }
 
 void CanvasTools::OnUndo() {
-    panel_.Undo();
+    // The picture is no longer what was saved (an undo right after a save brings back what
+    // came before it), so New and Exit must ask before dropping it.
+    if (panel_.Undo()) {
+        host_.SetDocumentModified(true);
+    }
 }
 
 } // namespace pattik

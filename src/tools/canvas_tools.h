@@ -52,6 +52,8 @@ class CanvasTools {
     void UpdatePointerShape(Point client);
     bool InCanvasFrame(Point client) const;
     void StopAirbrush();
+    // Each step of an accepted stroke may change the picture.
+    void MarkStrokeUnsaved();
 
     CEditPanel& panel_;
     PanelHost& host_;

@@ -175,6 +175,18 @@ TEST_F(Document, AFailedSaveNamesEachFileAndKeepsTheWorkUnsaved) {
     EXPECT_EQ(panel.Image(ViewMode::Wear).At(3, 3), kBlack);
 }
 
+TEST_F(Document, SavePlacesAFloatingSelectionFirstSoTheFileHoldsWhatIsShown) {
+    Draw();
+    panel.LiftSelection(Point{2, 2}, Point{5, 5});
+    DrawingContext(&Pixels(ViewMode::Wear)).FillRect(RECT{2, 2, 5, 5}, kTransparentMagenta);
+    panel.MoveSelectionBy(10, 0);
+    environment.savePaths = {Saved("item.gif")};
+    ASSERT_TRUE(document.OnFileSave());
+    EXPECT_FALSE(panel.Selection().hasFloatingSelection);
+    EXPECT_EQ(Pixels(ViewMode::Wear).At(13, 3), kBlack) << "the moved pixel is in the picture";
+    EXPECT_FALSE(host.modified);
+}
+
 // Save targets that cannot take the item: one message names each file that failed and why,
 // the work stays unsaved, and nothing half-written or temporary is left beside it.
 class SaveTargetRefused : public Document {

@@ -171,3 +171,47 @@ TEST_F(ToolTest, ClicksLandOnThePixelShownAtEveryZoom) {
 
 } // namespace
 } // namespace pattik
+
+namespace pattik {
+namespace {
+
+using testing::ToolTest;
+
+// The work reads as saved only while the pictures are what was saved: an undo after a save,
+// or the rest of a stroke after a save in mid-stroke, marks it unsaved again.
+TEST_F(ToolTest, AnUndoOrTheRestOfAStrokeAfterASaveMarksTheWorkUnsaved) {
+    Click(Point{5, 5});
+    host.modified = false; // saved
+    tools.OnUndo();
+    EXPECT_TRUE(host.modified) << "the undo brought back the picture before the dot";
+
+    palette.OnToolButton(1002); // the line: it draws at the release
+    Press(Point{1, 1});
+    host.modified = false; // Ctrl+S with the button still down
+    MoveTo(Point{9, 1});
+    Release(Point{9, 1});
+    EXPECT_TRUE(host.modified);
+    EXPECT_EQ(Wear().At(5, 1), kBlack);
+
+    tools.OnUndo(); // the other picture's copy: nothing swaps
+    panel.SelectViewMode(ViewMode::Dp);
+    host.modified = false;
+    tools.OnUndo();
+    EXPECT_FALSE(host.modified) << "the undo copy belongs to the wear picture";
+}
+
+TEST_F(ToolTest, AStrayAirbrushTickSpraysNothing) {
+    palette.OnToolButton(1006);
+    tools.OnTimer(2313);
+    EXPECT_EQ(CountOf(Wear(), Wear().Bounds(), kBlack), 0);
+    Press(Point{30, 30});
+    tools.OnTimer(2313);
+    EXPECT_GT(CountOf(Wear(), Wear().Bounds(), kBlack), 0);
+    Release(Point{30, 30});
+    const int sprayed = CountOf(Wear(), Wear().Bounds(), kBlack);
+    tools.OnTimer(2313); // queued before the timer stopped
+    EXPECT_EQ(CountOf(Wear(), Wear().Bounds(), kBlack), sprayed);
+}
+
+} // namespace
+} // namespace pattik

@@ -1,0 +1,424 @@
+// An event storm: a seeded random stream of everything a user can do, sent to the headless
+// core through the handlers the window calls (pointer, keys, palette, item bar, mixer, New
+// and Save into a temporary folder, some saves failing). After every event the rules are
+// checked; the findings are counted and printed, and any finding fails the test.
+//
+// CI runs 100,000 events (under both sanitizers as well). A longer run:
+//   PATTIK_STORM_EVENTS=1000000 build/tests/tools_tests --gtest_filter='EventStorm.*'
+// PATTIK_STORM_SEED picks another stream.
+#include "panel/document.h"
+#include "panel/item_bar.h"
+#include "res/control_ids.h"
+#include "support/image/gif_decoder.h"
+#include "support/panel/fake_host.h"
+#include "support/raster/temporary_folder.h"
+#include "tools/canvas_tools.h"
+#include "tools/colour_controls.h"
+#include "tools/previews.h"
+#include "tools/tool_palette.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <set>
+
+namespace pattik {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakeHost;
+
+// A clock that never changes, a documents folder in a temporary folder, and a save dialog
+// that answers from a script.
+class StormEnvironment : public DocumentEnvironment {
+  public:
+    explicit StormEnvironment(std::string folder) : documents(std::move(folder)) {}
+    std::tm LocalTime() const override { return std::tm{}; }
+    std::string DocumentsFolder() const override { return documents; }
+    bool EnsureFolder(const std::string& folder) override {
+        std::error_code error;
+        fs::create_directories(folder, error);
+        return fs::is_directory(folder);
+    }
+    std::optional<std::string> AskSavePath(const std::string&, const std::string&) override {
+        return savePath;
+    }
+    void SetTitle(const std::string&) override {}
+    void AddToRecentFiles(const std::string&) override {}
+
+    std::string documents;
+    std::optional<std::string> savePath;
+};
+
+long long FromEnvironment(const char* name, long long fallback) {
+    const char* text = std::getenv(name);
+    return text != nullptr ? std::atoll(text) : fallback;
+}
+
+bool SamePixels(const DeviceBitmap& a, const DeviceBitmap& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) {
+        return false;
+    }
+    for (int y = 0; y < a.Height(); ++y) {
+        if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+class EventStorm : public ::testing::Test {
+  protected:
+    EventStorm() {
+        EXPECT_EQ(panel.OnCreate(), 0);
+        EXPECT_EQ(palette.OnCreate(), 0);
+        panel.SetOverlay(&previews);
+        panel.SetUpAfterBarsExist();
+        bar.RefreshAndApply();
+        document.OnNewDocument();
+        NoteSaved();
+    }
+
+    // --- The stream ---
+    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
+    bool OneIn(int n) { return Between(1, n) == 1; }
+
+    // On the canvas most of the time, anywhere on the panel or far off it sometimes.
+    Point AnyPanelPoint() {
+        if (OneIn(20)) {
+            return Point{Between(-100000, 100000), Between(-100000, 100000)};
+        }
+        if (OneIn(4)) {
+            return Point{Between(-10, 290), Between(-10, 440)};
+        }
+        return Point{Between(6, 160), Between(26, 282)};
+    }
+
+    std::string AnyEditText() {
+        static const char* const kTexts[] = {
+            "", "abc", "300", "-5", " 12", "+7", "255", "0", "1e3", "99999999999999999999", "٣"};
+        if (OneIn(2)) {
+            return std::to_string(Between(0, 255));
+        }
+        return kTexts[Between(0, static_cast<int>(std::size(kTexts)) - 1)];
+    }
+
+    void PointerEvent_() {
+        const Point p = AnyPanelPoint();
+        const bool left = OneIn(2);
+        const bool right = OneIn(3);
+        const int which = Between(0, 9);
+        static const char* const kNames[] = {"left press",
+                                             "right press",
+                                             "move",
+                                             "move",
+                                             "move",
+                                             "left release",
+                                             "right release",
+                                             "left double click",
+                                             "right double click",
+                                             "timer tick"};
+        what = kNames[which];
+        switch (which) {
+        case 0:
+            tools.OnLButtonDown(PointerEvent{p, true});
+            break;
+        case 1:
+            tools.OnRButtonDown(PointerEvent{p, false, true});
+            break;
+        case 2:
+        case 3:
+        case 4:
+            tools.OnMouseMove(PointerEvent{p, left, right, OneIn(4), OneIn(4)});
+            break;
+        case 5:
+            tools.OnLButtonUp(PointerEvent{p});
+            break;
+        case 6:
+            tools.OnRButtonUp(PointerEvent{p});
+            break;
+        case 7:
+            tools.OnLButtonDblClk(PointerEvent{p, true});
+            break;
+        case 8:
+            tools.OnRButtonDblClk(PointerEvent{p, false, true});
+            break;
+        default:
+            tools.OnTimer(OneIn(4) ? Between(-5, 5000) : kAirbrushTimer);
+            break;
+        }
+    }
+
+    void KeyEvent() {
+        const int which = Between(0, 5);
+        static const char* const kNames[] = {"Esc", "F1", "Delete", "Ctrl+Z", "Space", "left Ctrl"};
+        what = kNames[which];
+        switch (which) {
+        case 0:
+            tools.OnEscape();
+            break;
+        case 1:
+            bar.FlipGender();
+            break;
+        case 2:
+            tools.OnDelete();
+            break;
+        case 3:
+            tools.OnUndo();
+            break;
+        case 4:
+            Toggle(PolledKey::Space);
+            break;
+        default:
+            Toggle(PolledKey::LeftControl);
+            break;
+        }
+    }
+    void Toggle(PolledKey key) {
+        if (!host.keysDown.erase(key)) {
+            host.keysDown.insert(key);
+        }
+    }
+
+    void ControlEvent() {
+        const int which = Between(0, 7);
+        static const char* const kNames[] = {"tool button",         "option button", "swatch click",
+                                             "swatch double click", "RGB edit",      "trackbar",
+                                             "view mode",           "check boxes"};
+        what = kNames[which];
+        switch (which) {
+        case 0:
+            palette.OnToolButton(Between(998, 1011));
+            break;
+        case 1:
+            palette.OnOptionButton(kOptionButtons[Between(0, 3)]);
+            break;
+        case 2: {
+            const RECT swatch = CToolPalette::SwatchRect(Between(0, 15));
+            const Point at{static_cast<int>(swatch.left) + 1, static_cast<int>(swatch.top) + 1};
+            OneIn(2) ? palette.OnLButtonDown(at) : palette.OnRButtonDown(at);
+            break;
+        }
+        case 3:
+            host.colourAnswers.push_back(OneIn(2) ? std::optional<COLORREF>(RandomColour())
+                                                  : std::nullopt);
+            palette.OnLButtonDblClk(Point{Between(0, 62), Between(230, 380)});
+            break;
+        case 4: {
+            const int channel = Between(0, 2);
+            const int edits[3] = {kRedEdit, kGreenEdit, kBlueEdit};
+            host.editTexts[edits[channel]] = AnyEditText();
+            OnEditChanged(panel, static_cast<MixerChannel>(channel));
+            break;
+        }
+        case 5:
+            host.trackbarPositions[kTrackbarIdsFor(Between(0, 2))] = Between(-10, 300);
+            OnTrackbarMoved(panel);
+            break;
+        case 6:
+            panel.SelectViewMode(static_cast<ViewMode>(Between(0, 2)));
+            break;
+        default:
+            host.checkBoxes[kShowAvatarCheckBox] = OneIn(2);
+            host.checkBoxes[kAvatarInFrontCheckBox] = OneIn(2);
+            panel.OnPreviewCheckBox();
+            break;
+        }
+    }
+    static int kTrackbarIdsFor(int channel) {
+        const int trackbars[3] = {kRedTrackbar, kGreenTrackbar, kBlueTrackbar};
+        return trackbars[channel];
+    }
+    COLORREF RandomColour() {
+        return RGB(static_cast<std::uint8_t>(Between(0, 255)),
+                   static_cast<std::uint8_t>(Between(0, 255)),
+                   static_cast<std::uint8_t>(Between(0, 255)));
+    }
+
+    void ItemEvent() {
+        what = "item box";
+        host.itemSelections[ItemBox::Gender] = Between(-1, 1);
+        host.itemSelections[ItemBox::Category] = Between(-1, 13);
+        OneIn(2) ? bar.OnGenderChange() : bar.OnCategoryChange();
+    }
+
+    // Save into the temporary folder, or somewhere it fails, or not at all.
+    void ScriptSaveDialog() {
+        switch (Between(0, 3)) {
+        case 0:
+            environment.savePath = std::nullopt;
+            break;
+        case 1:
+            environment.savePath = (folder.Path() / "missing" / "item.gif").string();
+            break;
+        default:
+            environment.savePath = (folder.Path() / "item.gif").string();
+            break;
+        }
+    }
+
+    void DocumentEvent() {
+        ScriptSaveDialog();
+        what = "Save";
+        if (OneIn(2)) {
+            if (document.OnFileSave()) {
+                CheckSavedFiles();
+                NoteSaved();
+            }
+            return;
+        }
+        const MessageAnswer answers[] = {MessageAnswer::Yes, MessageAnswer::No,
+                                         MessageAnswer::Cancel};
+        host.messageAnswers.push_back(answers[Between(0, 2)]);
+        what = "New";
+        if (document.OnFileNew()) {
+            NoteSaved();
+        }
+        host.messageAnswers.clear();
+    }
+
+    void OneEvent() {
+        const int kind = Between(0, 99);
+        if (kind < 60) {
+            PointerEvent_();
+        } else if (kind < 72) {
+            KeyEvent();
+        } else if (kind < 90) {
+            ControlEvent();
+        } else if (kind < 96) {
+            ItemEvent();
+        } else {
+            DocumentEvent();
+        }
+        if (OneIn(50)) {
+            DeviceBitmap client(290, 440);
+            DrawingContext context(&client);
+            panel.Paint(context);
+        }
+        host.ClearRecords();
+    }
+
+    // --- The rules ---
+    void Finding(const std::string& rule) {
+        if (++findings[rule] == 1) {
+            firstAt[rule] = std::to_string(event) + " (" + what + ")";
+        }
+    }
+
+    void NoteSaved() {
+        savedWear = panel.Image(ViewMode::Wear);
+        savedDp = panel.Image(ViewMode::Dp);
+    }
+
+    void CheckRules() {
+        const struct {
+            ViewMode mode;
+            Size size;
+        } sizes[] = {
+            {ViewMode::Wear, {75, 125}}, {ViewMode::Dp, {75, 83}}, {ViewMode::Hair, {25, 25}}};
+        for (const auto& [mode, size] : sizes) {
+            const DeviceBitmap& picture = panel.Image(mode);
+            if (picture.Width() != size.cx || picture.Height() != size.cy ||
+                picture.GetBitmapDimension() != size) {
+                Finding("a picture changed its size");
+            }
+        }
+        const FloatingSelection& selection = panel.Selection();
+        if (selection.hasFloatingSelection &&
+            (selection.selectionRect.left > selection.selectionRect.right ||
+             selection.selectionRect.top > selection.selectionRect.bottom)) {
+            Finding("a floating selection's rectangle is not normalised");
+        }
+        // The hair picture is not compared: what is saved of it is rebuilt from the wear
+        // picture, and the Hair view rebuilds it as it paints.
+        if (!host.modified && (!SamePixels(panel.Image(ViewMode::Wear), savedWear) ||
+                               !SamePixels(panel.Image(ViewMode::Dp), savedDp))) {
+            Finding("a picture changed since the last save or New, and the work reads as saved");
+        }
+    }
+
+    // Every file the save wrote reads back as exactly the picture composed for it, unless
+    // the picture has more colours than a GIF holds.
+    void CheckSavedFiles() {
+        const OutputPictures pictures = panel.ComposeOutputPictures();
+        const std::string base = (folder.Path() / "item").string();
+        CheckFile(base + ".gif", pictures.wear);
+        CheckFile(base + "DP.gif", pictures.dp);
+        if (pictures.hair) {
+            CheckFile(base + "Rp.gif", *pictures.hair);
+        }
+    }
+    void CheckFile(const std::string& path, const DeviceBitmap& expected) {
+        const testing::DecodedGif gif = testing::DecodeGifFile(path);
+        if (!gif.ok || gif.width != expected.Width() || gif.height != expected.Height()) {
+            Finding("a saved file does not decode to its picture's size");
+            return;
+        }
+        std::set<COLORREF> colours;
+        for (int y = 0; y < expected.Height(); ++y) {
+            colours.insert(expected.Row(y), expected.Row(y) + expected.Width());
+        }
+        if (colours.size() > 256) {
+            ++mergedSaves;
+            return;
+        }
+        for (int y = 0; y < expected.Height(); ++y) {
+            for (int x = 0; x < expected.Width(); ++x) {
+                const int index = gif.indices[static_cast<std::size_t>(y * gif.width + x)];
+                const COLORREF shown = index == gif.transparentIndex
+                                           ? kTransparentMagenta
+                                           : RGB(gif.palette[3 * index], gif.palette[3 * index + 1],
+                                                 gif.palette[3 * index + 2]);
+                if (shown != expected.At(x, y)) {
+                    Finding("a saved file differs from the picture composed for it");
+                    return;
+                }
+            }
+        }
+        ++checkedFiles;
+    }
+
+    testing::TemporaryFolder folder;
+    StormEnvironment environment{(folder.Path() / "Documents").string()};
+    FakeHost host;
+    CEditPanel panel{host};
+    CToolPalette palette{panel, host, host};
+    ToolPreviews previews;
+    CanvasTools tools{panel, host, palette};
+    CItemBar bar{panel, host, host, host};
+    CPattikDoc document{panel, bar, host, host, environment};
+
+    std::mt19937 random{
+        static_cast<std::mt19937::result_type>(FromEnvironment("PATTIK_STORM_SEED", 20261208))};
+    long long event = 0;
+    std::map<std::string, long long> findings;
+    std::map<std::string, std::string> firstAt;
+    std::string what; // the kind of the event being sent
+    long long checkedFiles = 0;
+    long long mergedSaves = 0;
+    DeviceBitmap savedWear;
+    DeviceBitmap savedDp;
+};
+
+TEST_F(EventStorm, EveryEventKeepsTheRules) {
+    const long long events = FromEnvironment("PATTIK_STORM_EVENTS", 100000);
+    for (event = 1; event <= events; ++event) {
+        OneEvent();
+        CheckRules();
+    }
+    std::printf("event storm: %lld events, %lld saved files read back, %lld with merged colours\n",
+                events, checkedFiles, mergedSaves);
+    for (const auto& [rule, count] : findings) {
+        std::printf("  finding: %s: %lld times, first at event %s\n", rule.c_str(), count,
+                    firstAt[rule].c_str());
+    }
+    EXPECT_TRUE(findings.empty());
+    EXPECT_GT(checkedFiles, 0);
+}
+
+} // namespace
+} // namespace pattik
