@@ -30,6 +30,33 @@ void BM_StretchBltWearToCanvas(benchmark::State& state) {
 }
 BENCHMARK(BM_StretchBltWearToCanvas);
 
+// One shape primitive on the wear picture: a 2-pixel line, a small rectangle and a small
+// ellipse with a 3-pixel pen. Each should cost in proportion to the shape, not the picture.
+void BM_ShapePrimitive(benchmark::State& state) {
+    DeviceBitmap picture(kWearWidth, kWearHeight);
+    DrawingContext context(&picture);
+    context.SelectPen(Pen{PenStyle::Solid, state.range(0) == 0 ? 1 : 3, kBlack});
+    int step = 0;
+    for (auto _ : state) {
+        const int x = 10 + step % 40;
+        switch (state.range(0)) {
+        case 0:
+            context.MoveTo(x, 40);
+            context.LineTo(x + 2, 40);
+            break;
+        case 1:
+            context.Rectangle(x, 40, x + 8, 48);
+            break;
+        default:
+            context.Ellipse(x, 40, x + 8, 48);
+            break;
+        }
+        ++step;
+        benchmark::DoNotOptimize(picture.At(x, 40));
+    }
+}
+BENCHMARK(BM_ShapePrimitive)->Arg(0)->Arg(1)->Arg(2)->ArgName("line_rect_ellipse");
+
 // A flood fill of a 4096 x 4096 region of one colour, each iteration alternating the
 // fill colour so that every run fills the whole region again.
 void BM_FloodFillLargeRegion(benchmark::State& state) {

@@ -143,6 +143,8 @@ class CxImage {
     }
     // Address of the byte that holds pixel (x, y); the caller checks IsInside first.
     std::uint8_t* PixelAddress(int x, int y) const;
+    // Draw's common case: a keyed 24-bit picture at its own size, inside the clip box.
+    void DrawKeyedTrueColour(DeviceBitmap& target, const RECT& box, int x, int y) const;
     // The DIB as the drawing layer reads it: the block's own header copy, palette and rows.
     DibRef BlockDib() const;
 

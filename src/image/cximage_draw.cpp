@@ -115,6 +115,27 @@ void PutBgr(std::uint8_t* at, RGBQUAD colour) {
 
 } // namespace
 
+void CxImage::DrawKeyedTrueColour(DeviceBitmap& target, const RECT& box, int x, int y) const {
+    // The general path reads the target into a 24-bit work copy, writes the picture's pixels
+    // over it and puts it back; straight into the target is the same, pixel for pixel, and
+    // needs no copy. A skipped pixel, like one round the 24-bit copy, keeps only its colour.
+    const RGBQUAD key = EffectiveTransparentColour();
+    for (int py = box.top; py < box.bottom; ++py) {
+        const int sourceRow = GetHeight() - 1 - (py - y);
+        const std::uint8_t* in = PixelAddress(box.left - x, sourceRow);
+        COLORREF* out = target.Row(py);
+        for (int px = box.left; px < box.right; ++px, in += kWorkPixelBytes) {
+            // Pixels inside the picture carry a reserved byte of 0.
+            const RGBQUAD colour{in[0], in[1], in[2], 0};
+            if (colour == key) {
+                out[px] &= 0x00FFFFFF;
+            } else {
+                out[px] = RGB(in[2], in[1], in[0]);
+            }
+        }
+    }
+}
+
 int CxImage::Draw(DrawingContext* dc, int x, int y, int cx, int cy, const RECT* clip) const {
     if (pixelBlock == nullptr || dc == nullptr || cx == 0 || cy == 0) {
         return 0;
@@ -136,6 +157,12 @@ int CxImage::Draw(DrawingContext* dc, int x, int y, int cx, int cy, const RECT* 
     if (w <= 0 || h <= 0) {
         return 1;
     }
+    if (transparent && GetPaletteSize() == 0 && cx == GetWidth() && cy == GetHeight() &&
+        header.biBitCount == kTrueColourBits && dc->Bitmap() != nullptr) {
+        DrawKeyedTrueColour(*dc->Bitmap(), box, x, y);
+        return 1;
+    }
+
     const std::size_t stride = DibStride(w, kTrueColourBits);
     // The work bitmap is bounded by the clip box; if even that cannot be had, paint nothing.
     std::unique_ptr<std::uint8_t[]> work(new (std::nothrow) std::uint8_t[stride * h]());

@@ -104,8 +104,17 @@ int SetDIBitsToDevice(DrawingContext& context, int x, int y, int w, int h, const
             continue;
         }
         const std::uint8_t* row = dib.bits + static_cast<std::uint64_t>(dibRow) * stride;
+        COLORREF* out = bitmap.Row(py);
+        if (bitCount == 24) {
+            // The common case (every picture made from a device bitmap) in one pass.
+            const std::uint8_t* at = row + std::size_t(box.left - x) * 3;
+            for (int px = box.left; px < box.right; ++px, at += 3) {
+                out[px] = RGB(at[2], at[1], at[0]);
+            }
+            continue;
+        }
         for (int px = box.left; px < box.right; ++px) {
-            bitmap.At(px, py) = DibPixel(row, px - x, bitCount, dib.palette, paletteSize);
+            out[px] = DibPixel(row, px - x, bitCount, dib.palette, paletteSize);
         }
     }
     return rows;

@@ -65,6 +65,27 @@ void ForEachBorderPixel(
     }
 }
 
+// The part of the clip box a shape can reach: the pixels from (left, top) to (right,
+// bottom), both included, grown by the pen's width on every side. The masks are only this
+// large, so a shape costs in proportion to itself rather than to the picture it is on.
+RECT ReachableArea(const RECT& clip, std::int64_t left, std::int64_t top, std::int64_t right,
+                   std::int64_t bottom, int penWidth) {
+    const std::int64_t margin = std::max(penWidth, 1);
+    const auto clampX = [&](std::int64_t x) {
+        return static_cast<int>(std::clamp<std::int64_t>(x, clip.left, clip.right));
+    };
+    const auto clampY = [&](std::int64_t y) {
+        return static_cast<int>(std::clamp<std::int64_t>(y, clip.top, clip.bottom));
+    };
+    return RECT{clampX(left - margin), clampY(top - margin), clampX(right + margin + 1),
+                clampY(bottom + margin + 1)};
+}
+
+RECT ReachableArea(const RECT& clip, const RECT& box, int penWidth) {
+    return ReachableArea(clip, box.left, box.top, std::int64_t{box.right} - 1,
+                         std::int64_t{box.bottom} - 1, penWidth);
+}
+
 } // namespace
 
 bool DrawingContext::Rectangle(int x1, int y1, int x2, int y2) {
@@ -76,7 +97,7 @@ bool DrawingContext::Rectangle(int x1, int y1, int x2, int y2) {
     if (IsEmpty(box) || IsEmpty(clip)) {
         return true;
     }
-    ShapeCoverage shape(clip);
+    ShapeCoverage shape(ReachableArea(clip, box, pen_.width));
     if (pen_.style == PenStyle::Null) {
         for (int y = std::max(box.top, clip.top); y < std::min(box.bottom, clip.bottom); ++y) {
             shape.brush.AddSpan(y, box.left, std::int64_t{box.right} - 1);
@@ -105,7 +126,7 @@ bool DrawingContext::Ellipse(int x1, int y1, int x2, int y2) {
     if (IsEmpty(box) || IsEmpty(clip)) {
         return true;
     }
-    ShapeCoverage shape(clip);
+    ShapeCoverage shape(ReachableArea(clip, box, pen_.width));
     const EllipseRows rows(box);
     const bool hasPen = pen_.style != PenStyle::Null;
     const int width = pen_.width;
@@ -161,8 +182,9 @@ bool DrawingContext::LineTo(int x, int y) {
     if (pen_.style == PenStyle::Null || IsEmpty(clip)) {
         return true;
     }
-    ShapeCoverage shape(clip);
     const int width = pen_.width;
+    ShapeCoverage shape(ReachableArea(clip, std::min(from.x, x), std::min(from.y, y),
+                                      std::max(from.x, x), std::max(from.y, y), width));
     // A wide pen is a round brush swept along the stroke, so both ends are painted.
     ForEachLinePixel(from.x, from.y, x, y, width > 1, WidenedWindow(clip, width),
                      [&](std::int64_t index, std::int64_t px, std::int64_t py) {

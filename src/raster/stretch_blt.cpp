@@ -43,6 +43,48 @@ RECT ClippedTarget(const DrawingContext& destination, int x, int y, int w, int h
     return Intersect(ClampedRect(x, y, std::int64_t{x} + w, std::int64_t{y} + h), clip);
 }
 
+// Enlarging, or keeping the first source pixel (COLORONCOLOR), every destination pixel shows
+// exactly one source pixel: each is looked up once, and a destination row that shows the
+// same source row as the one above it is a copy of that row.
+void CopyOneSourcePixelEach(DeviceBitmap& to, const RECT& box,
+                            const std::vector<SourceRun>& columns, const DeviceBitmap& pixels,
+                            int y, int h, int sy, int sh) {
+    const auto width = static_cast<std::size_t>(Width(box));
+    std::vector<int> sourceColumn(width, -1);
+    bool everyColumnHasASource = true;
+    for (std::size_t j = 0; j < width; ++j) {
+        const std::int64_t column = columns[j].first;
+        if (column >= 0 && column < pixels.Width()) {
+            sourceColumn[j] = static_cast<int>(column);
+        } else {
+            everyColumnHasASource = false;
+        }
+    }
+    std::int64_t previousRow = -1;
+    const COLORREF* previousOut = nullptr;
+    for (int py = box.top; py < box.bottom; ++py) {
+        const std::int64_t row = sy + SourcesOf(std::int64_t{py} - y, h, sh).first;
+        COLORREF* out = to.Row(py) + box.left;
+        if (row < 0 || row >= pixels.Height()) {
+            previousOut = nullptr;
+            continue; // no source row: leave the destination as it is
+        }
+        // Pixels without a source keep what each row had, so only whole rows are copied.
+        if (row == previousRow && previousOut != nullptr && everyColumnHasASource) {
+            std::copy_n(previousOut, width, out);
+            continue;
+        }
+        const COLORREF* in = pixels.Row(static_cast<int>(row));
+        for (std::size_t j = 0; j < width; ++j) {
+            if (sourceColumn[j] >= 0) {
+                out[j] = in[sourceColumn[j]];
+            }
+        }
+        previousRow = row;
+        previousOut = out;
+    }
+}
+
 } // namespace
 
 bool BitBlt(DrawingContext& destination, int x, int y, int w, int h, const DrawingContext& source,
@@ -97,6 +139,10 @@ bool StretchBlt(DrawingContext& destination, int x, int y, int w, int h,
     const DeviceBitmap snapshot = from == to ? *from : DeviceBitmap{};
     const DeviceBitmap& pixels = from == to ? snapshot : *from;
     const bool combine = destination.GetStretchBltMode() == StretchMode::BlackOnWhite;
+    if (!combine || (w >= sw && h >= sh)) {
+        CopyOneSourcePixelEach(*to, box, columns, pixels, y, h, sy, sh);
+        return true;
+    }
     for (int py = box.top; py < box.bottom; ++py) {
         SourceRun rows = SourcesOf(std::int64_t{py} - y, h, sh);
         rows = SourceRun{sy + rows.first, sy + rows.last};
