@@ -3,6 +3,7 @@
 #include "image/cximage_gif.h"
 
 #include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace pattik {
@@ -37,11 +38,10 @@ constexpr const char* kEmptyPicture = "WriteGif: the picture is empty";
 
 } // namespace
 
-SaveResult WriteGif(const std::string& fileName, const CxImage& picture) {
+SaveResult MakeGifPicture(const CxImage& picture, CxImageGif& gif) {
     if (!picture.IsValid()) {
         return SaveResult{SaveFailure::EmptyPicture, 0, kEmptyPicture};
     }
-    CxImageGif gif;
     if (gif.Create(picture.GetWidth(), picture.GetHeight(), 8, kImageTypeGif) == nullptr) {
         // The 8-bit copy of a picture of fewer bits can break the memory limit, but only at a
         // size no GIF can hold; any other refusal is for want of memory.
@@ -63,13 +63,21 @@ SaveResult WriteGif(const std::string& fileName, const CxImage& picture) {
     bool blackUsed = false;
     std::optional<bool> blackAhead;
     std::unordered_set<std::uint32_t> merged;
+    // The entry of each colour in the palette: the lowest one that holds it, as the
+    // nearest-colour search would find it (magenta at 0 and black at 255 to begin with).
+    std::unordered_map<std::uint32_t, std::uint8_t> entries{
+        {Key(RGBQUAD{255, 0, 255, 0}), static_cast<std::uint8_t>(kTransparentEntry)},
+        {Key(RGBQUAD{0, 0, 0, 0}), static_cast<std::uint8_t>(kBlackEntry)}};
+    std::unordered_map<std::uint32_t, std::uint8_t> nearestFor;
     const int width = picture.GetWidth();
     const int height = picture.GetHeight();
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const RGBQUAD colour = picture.GetPixelColor(x, y);
-            auto index = gif.NearestIndex(colour);
-            const bool exact = SameColour(gif.GetPaletteColor(index), colour);
+            const std::uint32_t key = Key(colour);
+            const auto found = entries.find(key);
+            const bool exact = found != entries.end();
+            std::uint8_t index = exact ? found->second : 0;
             if (!exact && next == kBlackEntry && !blackUsed && !blackAhead) {
                 blackAhead = HoldsBlackFrom(picture, x, y);
             }
@@ -77,17 +85,38 @@ SaveResult WriteGif(const std::string& fileName, const CxImage& picture) {
             const int lastFree = blackReserved ? kBlackEntry - 1 : kBlackEntry;
             if (!exact && next <= lastFree) {
                 gif.SetPaletteColor(static_cast<std::uint8_t>(next), colour);
+                if (next == kBlackEntry) {
+                    entries.erase(Key(RGBQUAD{0, 0, 0, 0})); // black gave its entry away
+                }
                 index = static_cast<std::uint8_t>(next++);
+                entries.emplace(key, index);
             } else if (!exact) {
-                merged.insert(Key(colour));
+                // The palette is full and stays so: each merged colour is looked up once.
+                auto nearest = nearestFor.find(key);
+                if (nearest == nearestFor.end()) {
+                    nearest = nearestFor.emplace(key, gif.NearestIndex(colour)).first;
+                }
+                index = nearest->second;
+                merged.insert(key);
             }
             blackUsed = blackUsed || (index == kBlackEntry && exact && IsBlack(colour));
             gif.SetPixelIndex(x, y, index);
         }
     }
-    SaveResult result = gif.Save(fileName, kImageTypeGif);
+    SaveResult result;
     result.mergedColours = static_cast<int>(merged.size());
     return result;
+}
+
+SaveResult WriteGif(const std::string& fileName, const CxImage& picture) {
+    CxImageGif gif;
+    const SaveResult made = MakeGifPicture(picture, gif);
+    if (!made.Succeeded()) {
+        return made;
+    }
+    SaveResult saved = gif.Save(fileName, kImageTypeGif);
+    saved.mergedColours = made.mergedColours;
+    return saved;
 }
 
 } // namespace pattik

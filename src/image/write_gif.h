@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/cximage.h"
+#include "image/cximage_gif.h"
 #include "image/save_failure.h"
 
 #include <string>
@@ -20,5 +21,9 @@ inline constexpr int kBlackEntry = 255;
 // A failure says why: a picture that is empty or has a size GIF cannot hold, a path that
 // names no file to write, or the system's refusal with its errno.
 SaveResult WriteGif(const std::string& fileName, const CxImage& picture);
+
+// The conversion alone: the 8-bit image WriteGif would save, in gif. Fails only for an empty
+// picture or one too large to convert; counts the merged colours.
+SaveResult MakeGifPicture(const CxImage& picture, CxImageGif& gif);
 
 } // namespace pattik
