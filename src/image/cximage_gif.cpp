@@ -3,6 +3,7 @@
 #include "image/gif_run_coder.h"
 
 #include <array>
+#include <vector>
 
 namespace pattik {
 namespace {
@@ -99,25 +100,24 @@ void CxImageGif::WriteImage(ByteStream& stream) {
     const int codeSize = GetBitCount() == 1 ? kSmallestCodeSize : GetBitCount();
     stream.PutC(static_cast<std::uint8_t>(codeSize));
 
-    cursorX_ = 0;
-    cursorY_ = GetHeight() - 1;
-    pixelsLeft_ = std::int64_t{GetWidth()} * GetHeight();
+    // Rows go out top first; the picture stores them bottom first. An 8-bit row is its own
+    // stored bytes; fewer bits per pixel are unpacked into one value a byte.
+    const int width = GetWidth();
+    const int height = GetHeight();
+    std::vector<std::uint8_t> unpacked;
     GifRunCoder coder(stream, codeSize);
-    coder.EncodeImage([this] { return NextPixel(); });
+    coder.EncodeImage(width, height, [&](int row) -> const std::uint8_t* {
+        const int storedRow = height - 1 - row;
+        if (GetBitCount() == 8) {
+            return PixelAddress(0, storedRow);
+        }
+        unpacked.resize(static_cast<std::size_t>(width));
+        for (int x = 0; x < width; ++x) {
+            unpacked[static_cast<std::size_t>(x)] = GetPixelIndex(x, storedRow);
+        }
+        return unpacked.data();
+    });
     stream.PutC(kBlockTerminator);
-}
-
-int CxImageGif::NextPixel() {
-    if (pixelsLeft_ <= 0) {
-        return GifRunCoder::kEndOfPixels;
-    }
-    const int index = GetPixelIndex(cursorX_, cursorY_);
-    --pixelsLeft_;
-    if (++cursorX_ == GetWidth()) {
-        cursorX_ = 0;
-        --cursorY_;
-    }
-    return index;
 }
 
 } // namespace pattik

@@ -33,13 +33,8 @@ class CxImageGif : public CxImage {
     void WriteHeader(ByteStream& stream) const;
     void WriteGraphicControl(ByteStream& stream);
     void WriteImage(ByteStream& stream);
-    // The next pixel index, top row first and each row left to right, or -1 at the end.
-    int NextPixel();
 
     GraphicControl control_;
-    std::int32_t cursorX_ = 0;
-    std::int32_t cursorY_ = 0;
-    std::int64_t pixelsLeft_ = 0; // 64 bits: a two-colour picture may hold more than 2^31 pixels
     std::int32_t disposalMethod_ = 0;
 };
 

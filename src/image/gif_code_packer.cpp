@@ -2,13 +2,6 @@
 
 namespace pattik {
 
-void GifSubBlockWriter::Put(std::uint8_t byte) {
-    block_[length_++] = byte;
-    if (length_ == kMaxBlockLength) {
-        WriteBlock();
-    }
-}
-
 void GifSubBlockWriter::Finish() {
     if (length_ > 0) {
         WriteBlock();
@@ -19,16 +12,6 @@ void GifSubBlockWriter::WriteBlock() {
     stream_.PutC(static_cast<std::uint8_t>(length_));
     stream_.Write(block_.data(), 1, length_);
     length_ = 0;
-}
-
-void GifCodePacker::Emit(unsigned code, int width) {
-    bitBuffer_ |= static_cast<std::uint32_t>(code) << bitCount_;
-    bitCount_ += width;
-    while (bitCount_ >= 8) {
-        blocks_.Put(static_cast<std::uint8_t>(bitBuffer_ & 0xFF));
-        bitBuffer_ >>= 8;
-        bitCount_ -= 8;
-    }
 }
 
 void GifCodePacker::Finish() {

@@ -14,7 +14,12 @@ class GifSubBlockWriter {
 
     explicit GifSubBlockWriter(ByteStream& stream) : stream_(stream) {}
 
-    void Put(std::uint8_t byte);
+    void Put(std::uint8_t byte) {
+        block_[length_++] = byte;
+        if (length_ == kMaxBlockLength) {
+            WriteBlock();
+        }
+    }
     // Writes out whatever is collected; nothing when the block is empty.
     void Finish();
 
@@ -31,7 +36,16 @@ class GifCodePacker {
   public:
     explicit GifCodePacker(ByteStream& stream) : blocks_(stream) {}
 
-    void Emit(unsigned code, int width);
+    // Inline: the coder calls it for every code.
+    void Emit(unsigned code, int width) {
+        bitBuffer_ |= static_cast<std::uint32_t>(code) << bitCount_;
+        bitCount_ += width;
+        while (bitCount_ >= 8) {
+            blocks_.Put(static_cast<std::uint8_t>(bitBuffer_ & 0xFF));
+            bitBuffer_ >>= 8;
+            bitCount_ -= 8;
+        }
+    }
     // Sends the last partial byte and the last sub-block.
     void Finish();
 

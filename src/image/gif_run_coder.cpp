@@ -31,26 +31,6 @@ void GifRunCoder::Restart() {
     justCleared_ = true;
 }
 
-void GifRunCoder::Emit(int code) {
-    packer_.Emit(static_cast<unsigned>(code), codeWidth_);
-}
-
-// A code that makes the decoder add a table entry: it counts towards the code width and
-// towards the clear that keeps the table from filling.
-void GifRunCoder::EmitPlain(int code) {
-    justCleared_ = false;
-    Emit(code);
-    ++codeCount_;
-    if (codeCount_ >= bump_) {
-        ++codeWidth_;
-        bump_ += 1 << (codeWidth_ - 1);
-    }
-    if (codeCount_ >= clearLimit_) {
-        Emit(clearCode_);
-        Restart();
-    }
-}
-
 void GifRunCoder::RestoreClearLimit() {
     clearLimit_ = initialClearLimit_;
     if (codeCount_ >= clearLimit_) {
@@ -189,24 +169,44 @@ void GifRunCoder::FlushRun() {
     runCount_ = 0;
 }
 
-void GifRunCoder::EncodeImage(const std::function<int()>& nextPixel) {
+// Adds a row's pixels to the run being collected, a whole run of equal values at a time.
+void GifRunCoder::AddPixels(const std::uint8_t* pixels, int count) {
+    int i = 0;
+    while (i < count) {
+        const int pixel = pixels[i];
+        if (runCount_ > 0 && (pixel != runPixel_ || runCount_ == kLongestRun)) {
+            if (runCount_ == 1) {
+                EmitPlain(runPixel_); // a lone pixel is its literal: the common case of noise
+                runCount_ = 0;
+            } else {
+                FlushRun();
+            }
+        }
+        if (runCount_ == 0) {
+            runPixel_ = pixel;
+        }
+        // The run's length in this row, without passing the longest run counted at once.
+        int end = i + 1;
+        const int room = kLongestRun - runCount_;
+        const int limit = count - i > room ? i + room : count;
+        while (end < limit && pixels[end] == pixel) {
+            ++end;
+        }
+        runCount_ += end - i;
+        i = end;
+    }
+}
+
+void GifRunCoder::EncodeImage(int width, int rows,
+                              const std::function<const std::uint8_t*(int)>& row) {
     runCount_ = 0;
     Restart();
     Emit(clearCode_);
-    for (;;) {
-        const int pixel = nextPixel();
-        if (runCount_ > 0 && (pixel != runPixel_ || runCount_ == kLongestRun)) {
-            FlushRun();
-        }
-        if (pixel == kEndOfPixels) {
-            break;
-        }
-        if (runCount_ > 0 && pixel == runPixel_) {
-            ++runCount_;
-        } else {
-            runPixel_ = pixel;
-            runCount_ = 1;
-        }
+    for (int y = 0; y < rows; ++y) {
+        AddPixels(row(y), width);
+    }
+    if (runCount_ > 0) {
+        FlushRun();
     }
     Emit(endCode_);
     packer_.Finish();

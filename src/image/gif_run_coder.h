@@ -19,9 +19,9 @@ class GifRunCoder {
 
     GifRunCoder(ByteStream& stream, int minimumCodeSize);
 
-    // Codes every pixel that nextPixel delivers until it returns kEndOfPixels, then the
-    // end code, and writes the last sub-block.
-    void EncodeImage(const std::function<int()>& nextPixel);
+    // Codes the pixels of rows rows of width values each, top row first, that row(i)
+    // points at, then the end code, and writes the last sub-block. Runs go on across rows.
+    void EncodeImage(int width, int rows, const std::function<const std::uint8_t*(int)>& row);
 
     // Codes needed to send a run of count pixels from a fresh table whose codes may grow
     // up to maxCodes runs long: each ladder 1, 2 .. m covers m (m + 1) / 2 pixels.
@@ -30,13 +30,29 @@ class GifRunCoder {
 
   private:
     void Restart();
-    void Emit(int code);
-    void EmitPlain(int code);
+    void Emit(int code) { packer_.Emit(static_cast<unsigned>(code), codeWidth_); }
+    // A code that makes the decoder add a table entry: it counts towards the code width and
+    // towards the clear that keeps the table from filling. Inline: it runs once a pixel for
+    // a picture without runs.
+    void EmitPlain(int code) {
+        justCleared_ = false;
+        Emit(code);
+        ++codeCount_;
+        if (codeCount_ >= bump_) {
+            ++codeWidth_;
+            bump_ += 1 << (codeWidth_ - 1);
+        }
+        if (codeCount_ >= clearLimit_) {
+            Emit(clearCode_);
+            Restart();
+        }
+    }
     void RestoreClearLimit();
     void SendFromClear(int count);
     void SendWithClearOrRepeat(int count);
     void SendWithTable(int count);
     void FlushRun();
+    void AddPixels(const std::uint8_t* pixels, int count);
 
     GifCodePacker packer_;
 
