@@ -18,38 +18,45 @@ struct Seed {
     int parentRight;
 };
 
-// Fills the 4-connected region of pixels for which fillable(x, y) holds around the
-// seed, calling fill(y, left, right) once for every run; fill must make the run's
-// pixels no longer fillable.
-template <typename Fillable, typename Fill>
-void ScanlineFill(const RECT& box, Point seed, Fillable fillable, Fill fill) {
+// Fills the 4-connected region of fillable pixels around the seed, calling fill(y, left,
+// right) once for every run; fill must make the run's pixels no longer fillable.
+// fillableRow(y) gives the test of one row, open(x), so each row is looked up once.
+template <typename FillableRow, typename Fill>
+void ScanlineFill(const RECT& box, Point seed, FillableRow fillableRow, Fill fill) {
     std::vector<Seed> pending{Seed{seed, seed.y, seed.x + 1, seed.x}};
     while (!pending.empty()) {
         const Seed s = pending.back();
         pending.pop_back();
         const Point p = s.at;
-        if (!fillable(p.x, p.y)) {
+        const auto open = fillableRow(p.y);
+        if (!open(p.x)) {
             continue;
         }
         int left = p.x;
         int right = p.x;
-        while (left > box.left && fillable(left - 1, p.y)) {
+        while (left > box.left && open(left - 1)) {
             --left;
         }
-        while (right + 1 < box.right && fillable(right + 1, p.y)) {
+        while (right + 1 < box.right && open(right + 1)) {
             ++right;
         }
         fill(p.y, left, right);
-        // One seed for every run of fillable pixels touching this run from above or below,
-        // skipping the part of the parent's row that the parent run covers.
+        // One seed at the start of every run of fillable pixels touching this run from
+        // above or below, skipping the part of the parent's row that the parent run covers.
         const auto scan = [&](int y, int from, int to) {
-            bool inRun = false;
-            for (int x = from; x <= to; ++x) {
-                const bool open = fillable(x, y);
-                if (open && !inRun) {
-                    pending.push_back(Seed{Point{x, y}, p.y, left, right});
+            const auto rowOpen = fillableRow(y);
+            int x = from;
+            while (x <= to) {
+                while (x <= to && !rowOpen(x)) {
+                    ++x;
                 }
-                inRun = open;
+                if (x > to) {
+                    break;
+                }
+                pending.push_back(Seed{Point{x, y}, p.y, left, right});
+                while (x <= to && rowOpen(x)) {
+                    ++x;
+                }
             }
         };
         for (const int y : {p.y - 1, p.y + 1}) {
@@ -85,7 +92,11 @@ bool DrawingContext::ExtFloodFill(int x, int y, COLORREF colour) {
         }
         // Filled pixels no longer match, so the picture itself records what is done.
         ScanlineFill(
-            box, Point{x, y}, [&](int px, int py) { return bitmap.At(px, py) == colour; },
+            box, Point{x, y},
+            [&](int py) {
+                const COLORREF* row = bitmap.Row(py);
+                return [row, colour](int px) { return row[px] == colour; };
+            },
             [&](int py, int left, int right) {
                 std::fill(bitmap.Row(py) + left, bitmap.Row(py) + right + 1, fillColour);
             });
@@ -95,7 +106,10 @@ bool DrawingContext::ExtFloodFill(int x, int y, COLORREF colour) {
     ShapeCoverage shape(box);
     ScanlineFill(
         box, Point{x, y},
-        [&](int px, int py) { return bitmap.At(px, py) == colour && !shape.brush.Has(px, py); },
+        [&](int py) {
+            const COLORREF* row = bitmap.Row(py);
+            return [&, row, py](int px) { return row[px] == colour && !shape.brush.Has(px, py); };
+        },
         [&](int py, int left, int right) { shape.brush.AddSpan(py, left, right); });
     Paint(shape);
     return true;
