@@ -46,6 +46,7 @@ int CEditPanel::OnCreate() {
     hairImage = DeviceBitmap(kHairImageSize.cx, kHairImageSize.cy);
     const DeviceBitmap background = LoadBitmapResource(kBackgroundCheckerBitmap);
     pictures_.backgroundPicture.LoadFromDeviceBitmap(&background);
+    ++artworkVersion_;
     mannequinBitmap = LoadBitmapResource(BodyMannequinId(Gender::Female));
     for (DeviceBitmap* picture : {&wearImage, &dpImage, &undoBitmap, &hairImage}) {
         picture->Fill(kTransparentMagenta);

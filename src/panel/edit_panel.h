@@ -210,6 +210,10 @@ class CEditPanel {
     void ClampScrollOffset();
     // Paint steps (edit_panel_paint.cpp).
     void ComposeWear(DrawingContext& composition);
+    // Copies the layers under the wear picture into the composition, composing them first
+    // when the artwork or the avatar boxes changed. False when there is no background to
+    // compose them on, and the caller draws the layers itself.
+    bool CopyWearUnderlay(DrawingContext& composition, bool mannequinBehind);
     void ComposeDp(DrawingContext& composition);
     void ComposeHair(DrawingContext& composition);
     void PaintWells(DrawingContext& client);
@@ -239,6 +243,16 @@ class CEditPanel {
     DeviceBitmap selectionBitmap;
     DeviceBitmap undoBitmap;
     ItemPictures pictures_;
+    // Counts the changes of the pictures above, so what is made from them can be kept.
+    int artworkVersion_ = 0;
+    // The layers under the wear picture (the checkerboard, and the mannequin when it stands
+    // behind), kept between paints: they change only with the artwork and the avatar boxes.
+    struct WearUnderlay {
+        DeviceBitmap pixels;
+        int artworkVersion = -1;
+        bool mannequinBehind = false;
+    };
+    WearUnderlay wearUnderlay_;
 };
 
 } // namespace pattik

@@ -24,6 +24,7 @@ constexpr Size kWearSize = kWearImageSize;
 } // namespace
 
 void CEditPanel::ChangeItem(int genderIndex, int categoryIndex) {
+    ++artworkVersion_; // the mannequin and the guides are loaded again
     const Gender newGender = GenderFromIndex(genderIndex);
     const ItemCategory newCategory = CategoryFromIndex(categoryIndex);
 
@@ -57,6 +58,7 @@ void CEditPanel::ChangeItem(int genderIndex, int categoryIndex) {
 }
 
 void CEditPanel::ReplaceArtwork(const ItemArtwork& artwork) {
+    ++artworkVersion_;
     if (artwork.background.IsEmpty()) {
         pictures_.backgroundPicture.Destroy();
     } else {

@@ -69,11 +69,37 @@ void CEditPanel::Paint(DrawingContext& client) {
     CopyCompositionToScreen(client, composition);
 }
 
+bool CEditPanel::CopyWearUnderlay(DrawingContext& composition, bool mannequinBehind) {
+    // Without a background the composition would keep what the last paint left there, which
+    // no kept copy can stand for.
+    if (!pictures_.backgroundPicture.IsValid()) {
+        return false;
+    }
+    WearUnderlay& underlay = wearUnderlay_;
+    if (underlay.pixels.IsEmpty() || underlay.artworkVersion != artworkVersion_ ||
+        underlay.mannequinBehind != mannequinBehind) {
+        underlay.pixels = DeviceBitmap(kWearSize.cx, kWearSize.cy);
+        DrawingContext layers(&underlay.pixels);
+        DrawBackground(pictures_.backgroundPicture, layers);
+        if (mannequinBehind) {
+            pictures_.mannequinPicture.Draw(&layers, 0, 0);
+        }
+        underlay.artworkVersion = artworkVersion_;
+        underlay.mannequinBehind = mannequinBehind;
+    }
+    const DrawingContext layers(&underlay.pixels);
+    BitBlt(composition, 0, 0, kWearSize.cx, kWearSize.cy, layers, 0, 0);
+    return true;
+}
+
 void CEditPanel::ComposeWear(DrawingContext& composition) {
-    DrawBackground(pictures_.backgroundPicture, composition);
     const bool showAvatar = controls_.showAvatar;
-    if (showAvatar && !controls_.avatarInFront) {
-        pictures_.mannequinPicture.Draw(&composition, 0, 0);
+    const bool mannequinBehind = showAvatar && !controls_.avatarInFront;
+    if (!CopyWearUnderlay(composition, mannequinBehind)) {
+        DrawBackground(pictures_.backgroundPicture, composition);
+        if (mannequinBehind) {
+            pictures_.mannequinPicture.Draw(&composition, 0, 0);
+        }
     }
     DrawWithoutMagenta(wearImage, composition, 0, 0);
     if (showAvatar && controls_.avatarInFront) {

@@ -80,6 +80,14 @@ TEST_F(PaintPanel, AvatarBoxesHideTheMannequinOrPutItInFront) {
     EXPECT_EQ(layers(false, true), "---bbbbbbbb");
     EXPECT_EQ(layers(true, false), "rrrbbbbbbbb");
     EXPECT_EQ(layers(true, true), "rrrrrrrrbbb");
+
+    // The layers under the picture are kept between paints, and made again for new artwork.
+    DrawingContext(&artwork.mannequin).FillRect(RECT{10, 10, 20, 20}, kBlue);
+    DrawingContext(&artwork.background).FillRect(RECT{0, 0, 75, 125}, kRed);
+    panel.ReplaceArtwork(artwork);
+    panel.ImageContext(ViewMode::Wear).FillRect(RECT{15, 10, 25, 20}, kTransparentMagenta);
+    EXPECT_EQ(layers(true, false), "bbbbbbbbrrr");
+    EXPECT_EQ(layers(false, false), "rrrrrrrrrrr");
 }
 
 TEST_F(PaintPanel, DpViewOfShoesShowsTheDpPictureAtTwiceItsSizeWhateverTheZoom) {
