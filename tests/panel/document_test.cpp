@@ -251,6 +251,9 @@ TEST_F(SaveTargetRefused, AFolderNobodyMayWriteIn) {
         std::remove("/sys/item-probe.gif");
         GTEST_SKIP() << "this system lets root create files in /sys";
     }
+    if (refusal != EROFS && refusal != EACCES && refusal != EPERM) {
+        GTEST_SKIP() << "no /sys here to refuse root";
+    }
     const std::string_view cause = refusal == EROFS ? kReadOnlyText : kNoPermissionText;
     ExpectRefusedWithNothingLeft("/sys/item.gif", cause, {});
 }
