@@ -1,7 +1,9 @@
 #include "panel/document.h"
 
+#include "panel/item_files.h"
 #include "res/string_table.h"
 
+#include <algorithm>
 #include <cerrno>
 
 namespace pattik {
@@ -24,6 +26,10 @@ std::string CPattikDoc::DefaultFolder() const {
     return folder + kFolderName;
 }
 
+std::string CPattikDoc::DialogFolder() const {
+    return openedFolder_.empty() ? DefaultFolder() : openedFolder_;
+}
+
 bool CPattikDoc::OnFileNew() {
     if (!SaveModified()) {
         return false;
@@ -34,6 +40,7 @@ bool CPattikDoc::OnFileNew() {
 
 void CPattikDoc::OnNewDocument() {
     flag_.SetDocumentModified(false);
+    openedFolder_.clear();
     // A selection floating over the old drawing must not be pasted into the new one.
     panel_.DropFloatingSelection();
     panel_.ResetForNewDocument();
@@ -60,8 +67,53 @@ void CPattikDoc::OnOpenDocument(const std::string& path) {
     environment_.AddToRecentFiles(pathName_);
 }
 
+bool CPattikDoc::OnFileOpen() {
+    const std::optional<std::string> path = environment_.AskOpenPath(DialogFolder());
+    return path && OpenItem(*path);
+}
+
+bool CPattikDoc::OpenItem(const std::string& path) {
+    // Everything is read and checked before anything is asked or changed.
+    ItemReadResult read = ReadItemFiles(path);
+    if (!read.pictures) {
+        dialogs_.ShowMessage(std::string(kCannotOpenItemText) + "\n" + read.problem,
+                             MessageButtons::Ok);
+        return false;
+    }
+    if (!SaveModified()) {
+        return false;
+    }
+    ItemIndices item{itemBar_.SelectedGender(), itemBar_.SelectedCategory()};
+    const bool chosen = GenderFromIndex(item.gender) != Gender::None &&
+                        CategoryFromIndex(item.category) != ItemCategory::None;
+    if (!chosen) {
+        const std::optional<ItemIndices> answer =
+            environment_.AskItemChoice(item.gender, item.category);
+        if (!answer || GenderFromIndex(answer->gender) == Gender::None ||
+            CategoryFromIndex(answer->category) == ItemCategory::None) {
+            return false;
+        }
+        item = *answer;
+    }
+
+    flag_.SetDocumentModified(false);
+    panel_.DropFloatingSelection();
+    panel_.ResetForNewDocument();
+    itemBar_.ChooseAndApply(item.gender, item.category);
+    panel_.LoadItemPictures(*read.pictures);
+
+    pathName_ = read.paths.wear;
+    const std::size_t slash = pathName_.find_last_of('/');
+    title_ = slash == std::string::npos ? pathName_ : pathName_.substr(slash + 1);
+    openedFolder_ =
+        slash == std::string::npos ? "." : pathName_.substr(0, std::max<std::size_t>(slash, 1));
+    environment_.SetTitle(title_);
+    environment_.AddToRecentFiles(pathName_);
+    return true;
+}
+
 bool CPattikDoc::OnFileSave() {
-    const std::optional<std::string> path = environment_.AskSavePath(DefaultFolder(), title_);
+    const std::optional<std::string> path = environment_.AskSavePath(DialogFolder(), title_);
     if (!path) {
         return false;
     }

@@ -25,6 +25,14 @@ class CPattikDoc {
     // A document named when the program starts: it takes the path, and the file's name as
     // its title. Nothing is read; the pictures stay as they are.
     void OnOpenDocument(const std::string& path);
+    // File, Open: the open dialog, in the folder Save would use, then OpenItem.
+    bool OnFileOpen();
+    // Opens a saved item from any of its files. A file that is not one of the item's
+    // pictures is refused with a message and changes nothing. Then, as for New, unsaved work
+    // is asked about; the item is the item bar's when both boxes are chosen, otherwise the
+    // user is asked once. The document takes the wear file's path, so Save proposes it.
+    // True when the item was opened.
+    bool OpenItem(const std::string& path);
     // File, Save: the save dialog, then the item's files. True only when every file was
     // written; a failure names each file and why, and the work stays unsaved.
     bool OnFileSave();
@@ -34,8 +42,10 @@ class CPattikDoc {
 
     const std::string& Title() const { return title_; }
     const std::string& PathName() const { return pathName_; }
-    // The folder new documents and the save dialog start in.
+    // The folder new documents start in.
     std::string DefaultFolder() const;
+    // The folder the save and open dialogs start in: an opened item's own, else the default.
+    std::string DialogFolder() const;
 
   private:
     CEditPanel& panel_;
@@ -45,6 +55,8 @@ class CPattikDoc {
     DocumentEnvironment& environment_;
     std::string title_;
     std::string pathName_;
+    // The folder of an opened item; empty for a document made here.
+    std::string openedFolder_;
 };
 
 // One line for the user on why a file was not written, in Korean.

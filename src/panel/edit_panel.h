@@ -4,6 +4,7 @@
 #include "panel/canvas_mapping.h"
 #include "panel/canvas_overlay.h"
 #include "panel/control_data.h"
+#include "panel/item_files.h"
 #include "panel/output_result.h"
 #include "panel/panel_host.h"
 #include "panel/panel_state.h"
@@ -173,6 +174,11 @@ class CEditPanel {
     void ChangeItem(int genderIndex, int categoryIndex);
     // The panel's part of a new document: empty pictures, no item.
     void ResetForNewDocument();
+    // Puts an opened item's pictures in place, once the item is chosen: the wear picture as
+    // read; the DP picture without the guide the file shows it over, for items with a DP
+    // picture of their own; no undo copy from before. False, changing nothing, for pictures
+    // of the wrong size.
+    bool LoadItemPictures(const ItemFilePictures& files);
     // Draws the item's pictures over other artwork from now on (the catalogue's is loaded
     // at creation and by every item change).
     void ReplaceArtwork(const ItemArtwork& artwork);

@@ -41,6 +41,13 @@ void CItemBar::FlipGender() {
     RefreshAndApply();
 }
 
+void CItemBar::ChooseAndApply(int gender, int category) {
+    selectedGender_ = gender;
+    selectedCategory_ = category;
+    ShowRemembered();
+    panel_.ChangeItem(selectedGender_, selectedCategory_);
+}
+
 void CItemBar::ResetForNewDocument() {
     selectedGender_ = -1;
     selectedCategory_ = -1;

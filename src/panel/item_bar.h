@@ -24,6 +24,9 @@ class CItemBar {
     // F1: female becomes male and anything else female, and the pair is applied. Under
     // unsaved work it is refused once and changes nothing.
     void FlipGender();
+    // An opened item: remembers and shows the pair and applies it, whatever the flag says
+    // (the document has already asked about unsaved work).
+    void ChooseAndApply(int gender, int category);
     // A new document: no entries remembered or shown. The panel forgets the item itself.
     void ResetForNewDocument();
 

@@ -76,6 +76,20 @@ inline constexpr std::string_view kIsAFolderText = "파일이 아니라 폴더�
 inline constexpr std::string_view kNotARegularFileText = "일반 파일이 아닙니다.";
 inline constexpr std::string_view kCannotReadText = "파일을 읽을 수 없습니다.";
 
+// Opening a saved item: this line, then the file and why.
+inline constexpr std::string_view kCannotOpenItemText = "아이템을 열 수 없습니다.";
+inline constexpr std::string_view kNoSuchFileText = "파일이 없습니다.";
+inline constexpr std::string_view kFileTooLargeText = "아이템의 그림이라기에는 파일이 너무 큽니다.";
+inline constexpr std::string_view kNotGifText = "GIF 파일이 아닙니다.";
+inline constexpr std::string_view kDamagedGifText = "파일이 잘렸거나 손상되었습니다.";
+inline constexpr std::string_view kNoPictureInGifText = "그림이 없는 GIF 파일입니다.";
+inline constexpr std::string_view kNotOnePictureText =
+    "아이템의 그림이 아닙니다 (그림이 여러 장이거나 화면을 다 채우지 않습니다).";
+// "그림 크기가 80 x 80입니다. 이 그림은 75 x 125 크기여야 합니다."
+inline constexpr std::string_view kWrongPictureSizePrefix = "그림 크기가 ";
+inline constexpr std::string_view kWrongPictureSizeMiddle = "입니다. 이 그림은 ";
+inline constexpr std::string_view kWrongPictureSizeSuffix = " 크기여야 합니다.";
+
 // The tool buttons' tooltips, in the order of the tools.
 inline constexpr std::string_view kToolTipTexts[10] = {
     "사각형",      "타원",       "직선",   "색 칠하기", "연필",

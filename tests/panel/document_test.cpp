@@ -2,6 +2,7 @@
 // and a scripted save dialog.
 #include "panel/document.h"
 #include "res/string_table.h"
+#include "support/panel/fake_environment.h"
 #include "support/panel/panel_fixtures.h"
 #include "support/raster/file_size_limit.h"
 #include "support/raster/temporary_folder.h"
@@ -21,46 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::CreatedPanel;
+using testing::FakeEnvironment;
 using testing::FakeHost;
-
-class FakeEnvironment : public DocumentEnvironment {
-  public:
-    std::tm LocalTime() const override { return now; }
-    std::string DocumentsFolder() const override { return documents; }
-    bool EnsureFolder(const std::string& folder) override {
-        std::error_code error;
-        fs::create_directories(folder, error);
-        return fs::is_directory(folder);
-    }
-    std::optional<std::string> AskSavePath(const std::string& folder,
-                                           const std::string& name) override {
-        dialogs.push_back(folder + " | " + name);
-        if (savePaths.empty()) {
-            return std::nullopt;
-        }
-        const auto path = savePaths.front();
-        savePaths.pop_front();
-        return path;
-    }
-    void SetTitle(const std::string& text) override { title = text; }
-    void AddToRecentFiles(const std::string& path) override { recent.push_back(path); }
-
-    std::tm now = [] {
-        std::tm time{};
-        time.tm_year = 107; // 2007
-        time.tm_mon = 2;    // March
-        time.tm_mday = 14;
-        time.tm_hour = 15;
-        time.tm_min = 30;
-        time.tm_sec = 12;
-        return time;
-    }();
-    std::string documents;
-    std::deque<std::optional<std::string>> savePaths; // cancelled when empty
-    std::vector<std::string> dialogs;
-    std::string title;
-    std::vector<std::string> recent;
-};
 
 class Document : public CreatedPanel {
   protected:
