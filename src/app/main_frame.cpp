@@ -157,6 +157,10 @@ void CMainFrame::CreateActions() {
     saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(saveAction_, &QAction::triggered, this, &CMainFrame::OnFileSave);
 
+    openAction_ = makeAction(kOpenItemText, kOpenPrompt);
+    openAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(openAction_, &QAction::triggered, this, &CMainFrame::OnFileOpen);
+
     exitAction_ = makeAction(kExitItemText, kExitPrompt);
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
@@ -173,7 +177,7 @@ void CMainFrame::CreateActions() {
     aboutAction_ = makeAction(kAboutItemText, kAboutPrompt);
     connect(aboutAction_, &QAction::triggered, this, [this] { ShowAboutBox(this); });
 
-    for (QAction* action : {newAction_, saveAction_}) {
+    for (QAction* action : {newAction_, openAction_, saveAction_}) {
         // The shortcuts work wherever the focus is in the window, an RGB edit included.
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
@@ -185,6 +189,13 @@ void CMainFrame::CreateMenus() {
     file->addAction(newAction_);
     file->addAction(saveAction_);
     file->addSeparator();
+    // Opening items came later than New and Save, and sits below them.
+    file->addAction(openAction_);
+    recentMenu_ = file->addMenu(ToQString(kRecentMenuText));
+    recentMenu_->menuAction()->setStatusTip(ToQString(kRecentPrompt));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillRecentMenu);
+    FillRecentMenu();
+    file->addSeparator();
     file->addAction(exitAction_);
 
     QMenu* view = menuBar()->addMenu(ToQString(kViewMenuText));
@@ -193,6 +204,24 @@ void CMainFrame::CreateMenus() {
 
     QMenu* help = menuBar()->addMenu(ToQString(kHelpMenuText));
     help->addAction(aboutAction_);
+}
+
+void CMainFrame::FillRecentMenu() {
+    recentMenu_->clear();
+    const QStringList entries = recentFiles_.Entries();
+    if (entries.isEmpty()) {
+        recentMenu_->addAction(ToQString(kNoRecentText))->setEnabled(false);
+        return;
+    }
+    for (int i = 0; i < entries.size(); ++i) {
+        const QString path = entries[i];
+        // "&1 path": the digit is the entry's key; an ampersand in the path stays one.
+        QString label = QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QString(path).replace(QStringLiteral("&"), QStringLiteral("&&")));
+        QAction* action = recentMenu_->addAction(label);
+        action->setStatusTip(ToQString(kRecentPrompt));
+        connect(action, &QAction::triggered, this, [this, path] { OnOpenRecent(path); });
+    }
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -256,6 +285,14 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 void CMainFrame::OnFileNew() {
     document_->OnFileNew();
+}
+
+void CMainFrame::OnFileOpen() {
+    document_->OnFileOpen();
+}
+
+void CMainFrame::OnOpenRecent(const QString& path) {
+    document_->OpenItem(ToStdString(path));
 }
 
 void CMainFrame::OnFileSave() {

@@ -11,6 +11,7 @@
 #include <memory>
 
 class QAction;
+class QMenu;
 class QLabel;
 class QSettings;
 
@@ -46,6 +47,9 @@ class CMainFrame : public QMainWindow {
     // File, New and File, Save, as the menu and the keys run them.
     void OnFileNew();
     void OnFileSave();
+    // File, Open and an entry of the recent-file list: a saved item back into the pictures.
+    void OnFileOpen();
+    void OnOpenRecent(const QString& path);
 
     CEditPanel& Panel() { return *panel_; }
     CanvasTools& Tools() { return *tools_; }
@@ -72,6 +76,8 @@ class CMainFrame : public QMainWindow {
     void CreateActions();
     void CreateMenus();
     void CreateStatusBar();
+    // Lists the recent files afresh each time the submenu opens.
+    void FillRecentMenu();
     void InstallFrameKeys();
     void ShowLockStates(bool capsLock, bool numLock);
 
@@ -95,6 +101,8 @@ class CMainFrame : public QMainWindow {
 
     QAction* newAction_ = nullptr;
     QAction* saveAction_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* toolBarAction_ = nullptr;
     QAction* statusBarAction_ = nullptr;

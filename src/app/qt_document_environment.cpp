@@ -1,5 +1,6 @@
 #include "app/qt_document_environment.h"
 
+#include "app/item_choice_dialog.h"
 #include "app/qt_convert.h"
 #include "res/frame_strings.h"
 #include "res/string_table.h"
@@ -47,6 +48,23 @@ std::optional<std::string> QtDocumentEnvironment::AskSavePath(const std::string&
         return std::nullopt;
     }
     return ToStdString(dialog.selectedFiles().constFirst());
+}
+
+std::optional<std::string> QtDocumentEnvironment::AskOpenPath(const std::string& folder) {
+    QFileDialog dialog(owner_);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({ToQString(kOpenGifFilter), ToQString(kAllFilesFilter)});
+    dialog.setDirectory(ToQString(folder));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return ToStdString(dialog.selectedFiles().constFirst());
+}
+
+std::optional<ItemIndices> QtDocumentEnvironment::AskItemChoice(int gender, int category) {
+    return pattik::AskItemChoice(owner_, gender, category);
 }
 
 void QtDocumentEnvironment::SetTitle(const std::string& title) {

@@ -24,6 +24,8 @@ class QtDocumentEnvironment : public DocumentEnvironment {
     bool EnsureFolder(const std::string& folder) override;
     std::optional<std::string> AskSavePath(const std::string& folder,
                                            const std::string& name) override;
+    std::optional<std::string> AskOpenPath(const std::string& folder) override;
+    std::optional<ItemIndices> AskItemChoice(int gender, int category) override;
     void SetTitle(const std::string& title) override;
     void AddToRecentFiles(const std::string& path) override;
 

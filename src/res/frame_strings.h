@@ -17,6 +17,11 @@ inline constexpr std::string_view kScrollLockPane = "SCRL";
 inline constexpr std::string_view kFileMenuText = "파일(&F)";
 inline constexpr std::string_view kNewItemText = "새 파일(&N)\tCtrl+N";
 inline constexpr std::string_view kNewPrompt = "새 문서를 작성합니다";
+inline constexpr std::string_view kOpenItemText = "열기(&O)...\tCtrl+O";
+inline constexpr std::string_view kOpenPrompt = "저장한 아이템을 다시 엽니다";
+inline constexpr std::string_view kRecentMenuText = "최근 파일(&R)";
+inline constexpr std::string_view kRecentPrompt = "최근에 쓴 아이템을 엽니다";
+inline constexpr std::string_view kNoRecentText = "(없음)";
 inline constexpr std::string_view kSaveItemText = "저장(&S)\tCtrl+S";
 inline constexpr std::string_view kSavePrompt = "현재 열린 문서를 저장합니다";
 inline constexpr std::string_view kExitItemText = "종료(&X)";
@@ -50,6 +55,16 @@ inline constexpr std::string_view kAvatarInFrontText = "아바타앞으로";
 // The save dialog's two filters.
 inline constexpr std::string_view kGifFilesFilter = "데이터 원본 GIF Files (*.GIF)";
 inline constexpr std::string_view kAllFilesFilter = "All Files (*.*)";
+
+// The open dialog's filters.
+inline constexpr std::string_view kOpenGifFilter = "아이템 GIF 그림 (*.gif *.GIF *.Gif)";
+
+// The question an item being opened asks when the item bar has no item chosen.
+inline constexpr std::string_view kItemChoiceTitle = "아이템 종류";
+inline constexpr std::string_view kItemChoiceQuestion =
+    "파일에는 성별과 종류가 적혀 있지 않습니다. 이 아이템의 성별과 종류를 고르십시오.";
+inline constexpr std::string_view kItemChoiceGenderLabel = "성별";
+inline constexpr std::string_view kItemChoiceCategoryLabel = "종류";
 
 // Start-up failures: the window could not be built; there is no screen to show it on.
 inline constexpr std::string_view kCreateFailedText = "빈 문서 작성 실패.";
