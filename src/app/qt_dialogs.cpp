@@ -1,10 +1,12 @@
 #include "app/qt_dialogs.h"
 
 #include "app/qt_convert.h"
+#include "res/frame_strings.h"
 #include "res/string_table.h"
 
 #include <QColorDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace pattik {
 namespace {
@@ -32,6 +34,18 @@ MessageAnswer QtDialogs::ShowMessage(std::string_view text, MessageButtons butto
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::Cancel);
+    } else if (buttons == MessageButtons::SaveCancel) {
+        // Named in the program's words, whatever Qt's translation calls the buttons.
+        box.addButton(ToQString(kSaveButtonText), QMessageBox::AcceptRole)
+            ->setObjectName(QStringLiteral("save"));
+        QPushButton* cancel = box.addButton(ToQString(kCancelButtonText), QMessageBox::RejectRole);
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        return box.clickedButton() != nullptr &&
+                       box.clickedButton()->objectName() == QStringLiteral("save")
+                   ? MessageAnswer::Save
+                   : MessageAnswer::Cancel;
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

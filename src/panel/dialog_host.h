@@ -8,8 +8,8 @@
 
 namespace pattik {
 
-enum class MessageButtons { Ok, YesNoCancel };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
+enum class MessageButtons { Ok, YesNoCancel, SaveCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel, Save };
 
 using CustomColours = std::array<COLORREF, 16>;
 
@@ -19,7 +19,7 @@ class DialogHost {
     virtual ~DialogHost() = default;
 
     // A message box with the application's name as caption and no icon. An Ok box answers
-    // Ok; a Yes/No/Cancel box answers one of those three.
+    // Ok; a Yes/No/Cancel box answers one of those three; a Save/Cancel box Save or Cancel.
     virtual MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) = 0;
 
     // The colour dialog, opening at initial with customColours as its custom colours.

@@ -1,6 +1,7 @@
 #include "panel/document.h"
 
 #include "panel/item_files.h"
+#include "panel/save_check.h"
 #include "res/string_table.h"
 
 #include <algorithm>
@@ -124,6 +125,14 @@ bool CPattikDoc::OnFileSave() {
         panel_.CommitFloatingSelection();
         panel_.DropFloatingSelection();
     }
+    if (saveCheck_) {
+        const std::vector<std::string> concerns = SaveConcerns(panel_);
+        if (!concerns.empty() &&
+            dialogs_.ShowMessage(SaveConcernsQuestion(concerns), MessageButtons::SaveCancel) !=
+                MessageAnswer::Save) {
+            return false; // nothing written; the work stays unsaved
+        }
+    }
     const OutputResult result = panel_.ComposeOutput(*path);
     if (!result.Succeeded()) {
         std::string message(kSaveFailedText);
@@ -152,6 +161,7 @@ bool CPattikDoc::SaveModified() {
         return true;
     case MessageAnswer::Ok:
     case MessageAnswer::Cancel:
+    case MessageAnswer::Save:
         break;
     }
     return false;

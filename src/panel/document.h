@@ -40,6 +40,10 @@ class CPattikDoc {
     // every file was written; No goes on and drops the work; Cancel stays.
     bool SaveModified();
 
+    // With the check on, Save looks at the pictures once the path is chosen and asks
+    // before writing pictures that are empty or would lose colours.
+    void SetSaveCheck(bool on) { saveCheck_ = on; }
+
     const std::string& Title() const { return title_; }
     const std::string& PathName() const { return pathName_; }
     // The folder new documents start in.
@@ -57,6 +61,7 @@ class CPattikDoc {
     std::string pathName_;
     // The folder of an opened item; empty for a document made here.
     std::string openedFolder_;
+    bool saveCheck_ = false;
 };
 
 // One line for the user on why a file was not written, in Korean.

@@ -43,6 +43,9 @@ inline constexpr std::string_view kAboutVersionText = "Pattik 버전 1.1";
 inline constexpr std::string_view kAboutRightsText = "저작권 (C) 2026 Pattik 개발자들";
 inline constexpr std::string_view kAboutPublisherText = "펴낸 곳: Pattik 프로젝트";
 inline constexpr std::string_view kOkButtonText = "확인";
+// The buttons of the question Save asks before it writes.
+inline constexpr std::string_view kSaveButtonText = "저장";
+inline constexpr std::string_view kCancelButtonText = "취소";
 
 // The panel's controls.
 inline constexpr std::string_view kWearButtonText = "착용";

@@ -90,6 +90,22 @@ inline constexpr std::string_view kWrongPictureSizePrefix = "그림 크기가 ";
 inline constexpr std::string_view kWrongPictureSizeMiddle = "입니다. 이 그림은 ";
 inline constexpr std::string_view kWrongPictureSizeSuffix = " 크기여야 합니다.";
 
+// The colour budget in the status bar: "색 12/254", and what follows when saving would merge.
+inline constexpr std::string_view kColourBudgetPrefix = "색 ";
+inline constexpr std::string_view kColourBudgetOverText = " (초과)";
+
+// What Save finds before it writes, one line each, then the question.
+inline constexpr std::string_view kSaveConcernsIntro = "저장하기 전에 살펴볼 것이 있습니다.";
+inline constexpr std::string_view kSaveConcernsQuestion = "그래도 저장할까요?";
+inline constexpr std::string_view kWearPictureName = "착용 그림";
+inline constexpr std::string_view kDpPictureName = "디피 그림";
+inline constexpr std::string_view kHairPictureName = "헤어 그림";
+inline constexpr std::string_view kPictureEmptyText = "이 비어 있습니다.";
+// "착용 그림의 색이 300개입니다. 254개를 넘는 색은 가장 가까운 색으로 바뀝니다."
+inline constexpr std::string_view kTooManyColoursPrefix = "의 색이 ";
+inline constexpr std::string_view kTooManyColoursSuffix =
+    "개입니다. 254개를 넘는 색은 가장 가까운 색으로 바뀝니다.";
+
 // The tool buttons' tooltips, in the order of the tools.
 inline constexpr std::string_view kToolTipTexts[10] = {
     "사각형",      "타원",       "직선",   "색 칠하기", "연필",
