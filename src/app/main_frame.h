@@ -46,6 +46,10 @@ class CMainFrame : public QMainWindow {
     // File, New and File, Save, as the menu and the keys run them.
     void OnFileNew();
     void OnFileSave();
+    // Edit, Undo and Edit, Redo: the current picture one step through its history. Nothing
+    // happens when there is nowhere to go (the keys work with the menu never opened).
+    void OnEditStepBack();
+    void OnEditStepForward();
 
     CEditPanel& Panel() { return *panel_; }
     CanvasTools& Tools() { return *tools_; }
@@ -96,6 +100,8 @@ class CMainFrame : public QMainWindow {
     QAction* newAction_ = nullptr;
     QAction* saveAction_ = nullptr;
     QAction* exitAction_ = nullptr;
+    QAction* stepBackAction_ = nullptr;
+    QAction* stepForwardAction_ = nullptr;
     QAction* toolBarAction_ = nullptr;
     QAction* statusBarAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
