@@ -52,9 +52,8 @@ struct OutputPictures {
 //
 // The body is split by topic: edit_panel.cpp (creation, view modes, tool options),
 // edit_panel_selection.cpp, edit_panel_undo.cpp, edit_panel_history.cpp,
-// edit_panel_controls.cpp (colours and the
-// RGB mixer), edit_panel_item.cpp (item changes, new documents), edit_panel_paint.cpp and
-// edit_panel_output.cpp (the saved files).
+// edit_panel_controls.cpp (colours and the RGB mixer), edit_panel_item.cpp (item changes,
+// new documents), edit_panel_paint.cpp and edit_panel_output.cpp (the saved files).
 class CEditPanel {
   public:
     // The panel repaints through the view, moves its values through the controls and
