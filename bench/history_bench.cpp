@@ -15,7 +15,7 @@ constexpr std::pair<ViewMode, Size> kPictures[] = {{ViewMode::Wear, kWearImageSi
                                                    {ViewMode::Dp, kDpImageSize},
                                                    {ViewMode::Hair, kHairImageSize}};
 
-// A picture told apart from the others by one pixel.
+// A picture known from the others by its one marked pixel.
 DeviceBitmap Marked(Size size, int change) {
     DeviceBitmap picture(size.cx, size.cy);
     picture.Fill(kTransparentMagenta);

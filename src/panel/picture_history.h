@@ -9,7 +9,7 @@
 
 namespace pattik {
 
-// The undo history of the item's three pictures, each kept apart: a bounded list of whole
+// The undo history of the item's three pictures, each on its own: a bounded list of whole
 // pictures with a cursor on the state the picture was last known to be in.
 //
 // It never needs to hear of each change. The panel records the current picture before every

@@ -19,7 +19,7 @@ const COLORREF kGreen = RGB(0, 255, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
 const Legend kLegend{{'.', kTransparentMagenta}, {'r', kRed}, {'g', kGreen}, {'b', kBlue}};
 
-// A picture with one pixel set, told apart from the others by where that pixel lies.
+// A picture with one pixel set, known from the others by where that pixel lies.
 DeviceBitmap Marked(Size size, int index) {
     DeviceBitmap picture = testing::SolidBitmap(size.cx, size.cy, kTransparentMagenta);
     picture.At(index % size.cx, index / size.cx % size.cy) = kRed;
