@@ -15,6 +15,10 @@ bool IsUndoKey(const QKeyEvent& key) {
     return key.key() == Qt::Key_Z && (key.modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier;
 }
 
+bool IsZWith(const QKeyEvent& key, Qt::KeyboardModifiers modifiers) {
+    return key.key() == Qt::Key_Z && (key.modifiers() & ~Qt::KeypadModifier) == modifiers;
+}
+
 bool IsPlainKey(const QKeyEvent& key, int code) {
     return key.key() == code && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
@@ -76,6 +80,14 @@ bool FrameKeys::OnKeyPress(const QKeyEvent& key) {
     }
     if (IsUndoKey(key)) {
         commands_.undo();
+        return true;
+    }
+    if (IsZWith(key, Qt::ControlModifier | Qt::AltModifier)) {
+        commands_.stepBack();
+        return true;
+    }
+    if (IsZWith(key, Qt::ControlModifier | Qt::ShiftModifier)) {
+        commands_.stepForward();
         return true;
     }
     return false;

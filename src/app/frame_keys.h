@@ -15,6 +15,9 @@ namespace pattik {
 //   F1      the gender flips; the key goes on
 //   Delete  the floating selection is dropped; consumed, even when an RGB edit has the focus
 //   Ctrl+Z  undo; consumed likewise
+//   Ctrl+Alt+Z, Ctrl+Shift+Z  a step back or forward through the picture's history; these
+//           are the 편집 menu's shortcuts and reach this filter only when they did not fire,
+//           as when an RGB edit takes Ctrl+Shift+Z for its own redo; consumed
 //   Space   held for hand scrolling; consumed, so it never clicks a focused button
 //   left Ctrl  held for the selection's copy; the key goes on
 // Space and left Ctrl are remembered for the tools to poll, and forgotten when the window
@@ -28,6 +31,8 @@ class FrameKeys : public QObject {
         std::function<void()> flipGender;
         std::function<void()> deleteSelection;
         std::function<void()> undo;
+        std::function<void()> stepBack;
+        std::function<void()> stepForward;
         // The caps and num lock states as the last key reported them.
         std::function<void(bool capsLock, bool numLock)> lockStates;
     };

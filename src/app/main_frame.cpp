@@ -20,6 +20,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -82,6 +83,8 @@ CMainFrame::CMainFrame(QSettings& settings)
                           .flipGender = [this] { itemBar_->FlipGender(); },
                           .deleteSelection = [this] { tools_->OnDelete(); },
                           .undo = [this] { tools_->OnUndo(); },
+                          .stepBack = [this] { OnEditStepBack(); },
+                          .stepForward = [this] { OnEditStepForward(); },
                           .lockStates = [this](bool caps, bool num) { ShowLockStates(caps, num); },
                       },
                       this);
@@ -164,6 +167,14 @@ void CMainFrame::CreateActions() {
     exitAction_ = makeAction(kExitItemText, kExitPrompt);
     connect(exitAction_, &QAction::triggered, this, &QWidget::close);
 
+    stepBackAction_ = makeAction(kStepBackItemText, kStepBackPrompt);
+    stepBackAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+    connect(stepBackAction_, &QAction::triggered, this, &CMainFrame::OnEditStepBack);
+
+    stepForwardAction_ = makeAction(kStepForwardItemText, kStepForwardPrompt);
+    stepForwardAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    connect(stepForwardAction_, &QAction::triggered, this, &CMainFrame::OnEditStepForward);
+
     // The window has no tool bar to show; the item stays, disabled, where users know it.
     toolBarAction_ = makeAction(kToolBarItemText, kToolBarPrompt);
     toolBarAction_->setEnabled(false);
@@ -177,7 +188,8 @@ void CMainFrame::CreateActions() {
     aboutAction_ = makeAction(kAboutItemText, kAboutPrompt);
     connect(aboutAction_, &QAction::triggered, this, [this] { ShowAboutBox(this); });
 
-    for (QAction* action : {newAction_, openAction_, saveAction_}) {
+    for (QAction* action :
+         {newAction_, openAction_, saveAction_, stepBackAction_, stepForwardAction_}) {
         // The shortcuts work wherever the focus is in the window, an RGB edit included.
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
@@ -197,6 +209,20 @@ void CMainFrame::CreateMenus() {
     FillRecentMenu();
     file->addSeparator();
     file->addAction(exitAction_);
+
+    QMenu* edit = menuBar()->addMenu(ToQString(kEditMenuText));
+    edit->addAction(stepBackAction_);
+    edit->addAction(stepForwardAction_);
+    connect(edit, &QMenu::aboutToShow, this, [this] {
+        stepBackAction_->setEnabled(panel_->CanStepBack());
+        stepForwardAction_->setEnabled(panel_->CanStepForward());
+    });
+    // A disabled action's key does nothing, and the picture may change before the menu opens
+    // again: the keys stay live, and the handlers check for themselves.
+    connect(edit, &QMenu::aboutToHide, this, [this] {
+        stepBackAction_->setEnabled(true);
+        stepForwardAction_->setEnabled(true);
+    });
 
     QMenu* view = menuBar()->addMenu(ToQString(kViewMenuText));
     view->addAction(toolBarAction_);
@@ -297,6 +323,18 @@ void CMainFrame::OnOpenRecent(const QString& path) {
 
 void CMainFrame::OnFileSave() {
     document_->OnFileSave();
+}
+
+void CMainFrame::OnEditStepBack() {
+    if (panel_->CanStepBack()) {
+        tools_->OnStepBack();
+    }
+}
+
+void CMainFrame::OnEditStepForward() {
+    if (panel_->CanStepForward()) {
+        tools_->OnStepForward();
+    }
 }
 
 } // namespace pattik

@@ -50,6 +50,10 @@ class CMainFrame : public QMainWindow {
     // File, Open and an entry of the recent-file list: a saved item back into the pictures.
     void OnFileOpen();
     void OnOpenRecent(const QString& path);
+    // Edit, Undo and Edit, Redo: the current picture one step through its history. Nothing
+    // happens when there is nowhere to go (the keys work with the menu never opened).
+    void OnEditStepBack();
+    void OnEditStepForward();
 
     CEditPanel& Panel() { return *panel_; }
     CanvasTools& Tools() { return *tools_; }
@@ -104,6 +108,8 @@ class CMainFrame : public QMainWindow {
     QAction* openAction_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QAction* exitAction_ = nullptr;
+    QAction* stepBackAction_ = nullptr;
+    QAction* stepForwardAction_ = nullptr;
     QAction* toolBarAction_ = nullptr;
     QAction* statusBarAction_ = nullptr;
     QAction* aboutAction_ = nullptr;

@@ -40,7 +40,6 @@ int CEditPanel::OnCreate() {
     wearImage = DeviceBitmap(kWearImageSize.cx, kWearImageSize.cy);
     undoBitmap = DeviceBitmap(kWearImageSize.cx, kWearImageSize.cy);
     compositionBitmap = DeviceBitmap(kWearImageSize.cx, kWearImageSize.cy);
-    maskBitmap = DeviceBitmap(kWearImageSize.cx, kWearImageSize.cy);
     selectionBitmap = DeviceBitmap(kWearImageSize.cx, kWearImageSize.cy);
     dpImage = DeviceBitmap(kDpImageSize.cx, kDpImageSize.cy);
     hairImage = DeviceBitmap(kHairImageSize.cx, kHairImageSize.cy);
@@ -51,6 +50,7 @@ int CEditPanel::OnCreate() {
     for (DeviceBitmap* picture : {&wearImage, &dpImage, &undoBitmap, &hairImage}) {
         picture->Fill(kTransparentMagenta);
     }
+    RestartHistory();
     options_.penStyle = 0;
     options_.lineWidth = kCreatedLineWidth;
     options_.fillStyle = kFilledWithOtherColour;

@@ -8,6 +8,7 @@
 #include "panel/output_result.h"
 #include "panel/panel_host.h"
 #include "panel/panel_state.h"
+#include "panel/picture_history.h"
 #include "raster/device_bitmap.h"
 #include "raster/drawing_context.h"
 
@@ -51,9 +52,9 @@ struct OutputPictures {
 // and every copy is bounded by the bitmaps; an option holds only a value the palette offers.
 //
 // The body is split by topic: edit_panel.cpp (creation, view modes, tool options),
-// edit_panel_selection.cpp, edit_panel_undo.cpp, edit_panel_controls.cpp (colours and the
-// RGB mixer), edit_panel_item.cpp (item changes, new documents), edit_panel_paint.cpp and
-// edit_panel_output.cpp (the saved files).
+// edit_panel_selection.cpp, edit_panel_undo.cpp, edit_panel_history.cpp,
+// edit_panel_controls.cpp (colours and the RGB mixer), edit_panel_item.cpp (item changes,
+// new documents), edit_panel_paint.cpp and edit_panel_output.cpp (the saved files).
 class CEditPanel {
   public:
     // The panel repaints through the view, moves its values through the controls and
@@ -169,6 +170,21 @@ class CEditPanel {
     // second undo redoes; does nothing in another view mode. True when it swapped.
     bool Undo();
 
+    // --- The history: 100 steps back and forth per picture, beside the undo copy ---
+    // Each picture keeps its own states from the start of the document. A step places a
+    // floating selection first (committed, then dropped), records the current picture if it
+    // changed since it was last recorded, then shows the state one back or one forward and
+    // repaints the whole panel. Only the current view's picture moves, and the undo copy
+    // stays as it is, so Ctrl+Z still swaps with it. True when the picture changed to
+    // another state.
+    bool StepBack();
+    bool StepForward();
+    // Whether a step would show another state; a floating selection counts as placed.
+    // Forward is possible only while the picture is still what the last step showed.
+    bool CanStepBack() const;
+    bool CanStepForward() const;
+    const PictureHistory& History() const { return history_; }
+
     // --- The item ---
     // Applies a choice of gender and category (list indices, -1 for none).
     void ChangeItem(int genderIndex, int categoryIndex);
@@ -213,6 +229,14 @@ class CEditPanel {
 
   private:
     DeviceBitmap& MutableImage(ViewMode mode);
+    // Copies the floating pixels into a picture where the selection's rectangle lies: every
+    // pixel when opaque, else all but the magenta ones.
+    void PlaceSelectionInto(DeviceBitmap& image) const;
+    // Records every picture as the first state of its history, forgetting what came before.
+    void RestartHistory();
+    bool StepThroughHistory(bool forward);
+    // The current picture with a floating selection placed, as a step would record it.
+    DeviceBitmap PictureAsAStepFindsIt() const;
     void ClampScrollOffset();
     // Paint steps (edit_panel_paint.cpp).
     void ComposeWear(DrawingContext& composition);
@@ -238,13 +262,13 @@ class CEditPanel {
     ItemChoice item_;
     ControlData controls_;
     UndoState undo_;
+    PictureHistory history_;
 
     DeviceBitmap wearImage;
     DeviceBitmap dpImage;
     DeviceBitmap hairImage;
     DeviceBitmap compositionBitmap;
     DeviceBitmap mannequinBitmap;
-    DeviceBitmap maskBitmap;
     DeviceBitmap stripBitmap;
     DeviceBitmap selectionBitmap;
     DeviceBitmap undoBitmap;

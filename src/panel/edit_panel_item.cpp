@@ -74,6 +74,8 @@ void CEditPanel::ResetForNewDocument() {
     wearImage.Fill(kTransparentMagenta);
     dpImage.Fill(kTransparentMagenta);
     hairImage.Fill(kTransparentMagenta);
+    // The old document's states must not be stepped back into the new one.
+    RestartHistory();
     DrawingContext selection(&selectionBitmap);
     selection.FillRect(RECT{0, 0, kHairImageSize.cx, kHairImageSize.cy}, kTransparentMagenta);
     item_.category = ItemCategory::None;

@@ -1,6 +1,6 @@
 // The floating selection: lifted from the current picture, moved, merged back or dropped.
 // Its rectangle may lie partly or wholly off the picture; every loop is bounded by the
-// 75 x 125 selection and mask bitmaps, whatever the rectangle says.
+// 75 x 125 selection bitmap and the picture, whatever the rectangle says.
 #include "panel/edit_panel.h"
 
 #include <algorithm>
@@ -42,23 +42,13 @@ void CEditPanel::MoveSelectionBy(int dx, int dy) {
     rect = RECT{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
 }
 
-void CEditPanel::CommitFloatingSelection() {
+void CEditPanel::PlaceSelectionInto(DeviceBitmap& image) const {
     const RECT& rect = selection_.selectionRect;
-    const int width = static_cast<int>(
-        std::min<std::int64_t>({Width(rect), selectionBitmap.Width(), maskBitmap.Width()}));
-    const int height = static_cast<int>(
-        std::min<std::int64_t>({Height(rect), selectionBitmap.Height(), maskBitmap.Height()}));
-    DeviceBitmap& image = MutableImage(view_.viewMode);
+    const int width =
+        static_cast<int>(std::min<std::int64_t>(Width(rect), selectionBitmap.Width()));
+    const int height =
+        static_cast<int>(std::min<std::int64_t>(Height(rect), selectionBitmap.Height()));
     const bool opaque = options_.opaqueSelection;
-    if (!opaque) {
-        // Magenta in the selection is see-through: the mask says which pixels are copied.
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                maskBitmap.At(x, y) =
-                    selectionBitmap.At(x, y) == kTransparentMagenta ? kBlack : kWhite;
-            }
-        }
-    }
     for (int y = 0; y < height; ++y) {
         const std::int64_t imageY = std::int64_t{rect.top} + y;
         if (imageY < 0 || imageY >= image.Height()) {
@@ -69,12 +59,17 @@ void CEditPanel::CommitFloatingSelection() {
             if (imageX < 0 || imageX >= image.Width()) {
                 continue;
             }
-            if (opaque || maskBitmap.At(x, y) == kWhite) {
-                image.At(static_cast<int>(imageX), static_cast<int>(imageY)) =
-                    selectionBitmap.At(x, y);
+            // Magenta in the selection is see-through unless the selection is opaque.
+            const COLORREF floating = selectionBitmap.At(x, y);
+            if (opaque || floating != kTransparentMagenta) {
+                image.At(static_cast<int>(imageX), static_cast<int>(imageY)) = floating;
             }
         }
     }
+}
+
+void CEditPanel::CommitFloatingSelection() {
+    PlaceSelectionInto(MutableImage(view_.viewMode));
     InvalidateViews();
 }
 

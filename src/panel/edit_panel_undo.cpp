@@ -1,9 +1,13 @@
-// One step of undo for the whole panel, kept as a swap: undoing twice redoes.
+// One step of undo for the whole panel, kept as a swap: undoing twice redoes. The history
+// (edit_panel_history.cpp) is fed from here too.
 #include "panel/edit_panel.h"
 
 namespace pattik {
 
 void CEditPanel::TakeUndoSnapshot() {
+    // Taken before every change, this also puts the picture as it stands into its history;
+    // what the change makes is recorded by the next snapshot or step.
+    history_.Checkpoint(view_.viewMode, CurrentImage());
     // The copy's view mode is noted only once the copy is made: an undo must never swap in
     // a picture that was not taken.
     if (undoBitmap.IsEmpty() || CurrentImage().IsEmpty()) {
@@ -20,6 +24,9 @@ bool CEditPanel::Undo() {
     if (undo_.undoViewMode != static_cast<int>(view_.viewMode)) {
         return false; // the copy belongs to another picture
     }
+    // The picture being swapped away is recorded first, so stepping back after Ctrl+Z can
+    // still reach it.
+    history_.Checkpoint(view_.viewMode, CurrentImage());
     // Only the picture's own size is swapped, so the undo copy of a smaller picture never
     // touches anything outside it.
     const Size size = CurrentImageSize();

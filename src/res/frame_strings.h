@@ -27,6 +27,11 @@ inline constexpr std::string_view kSavePrompt = "현재 열린 문서를 저장�
 inline constexpr std::string_view kExitItemText = "종료(&X)";
 inline constexpr std::string_view kExitPrompt =
     "응용 프로그램을 종료하기 위해 문서를 저장할 것인지 묻습니다";
+inline constexpr std::string_view kEditMenuText = "편집(&E)";
+inline constexpr std::string_view kStepBackItemText = "실행 취소(&U)\tCtrl+Alt+Z";
+inline constexpr std::string_view kStepBackPrompt = "현재 그림을 한 단계 전의 상태로 되돌립니다";
+inline constexpr std::string_view kStepForwardItemText = "다시 실행(&R)\tCtrl+Shift+Z";
+inline constexpr std::string_view kStepForwardPrompt = "실행 취소한 작업을 다시 실행합니다";
 inline constexpr std::string_view kViewMenuText = "보기(&V)";
 inline constexpr std::string_view kToolBarItemText = "도구 모음(&T)";
 inline constexpr std::string_view kToolBarPrompt = "도구 모음을 보이거나 감춥니다";

@@ -234,4 +234,16 @@ void CanvasTools::OnUndo() {
     }
 }
 
+void CanvasTools::OnStepBack() {
+    if (panel_.StepBack()) {
+        host_.SetDocumentModified(true);
+    }
+}
+
+void CanvasTools::OnStepForward() {
+    if (panel_.StepForward()) {
+        host_.SetDocumentModified(true);
+    }
+}
+
 } // namespace pattik

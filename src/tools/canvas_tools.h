@@ -41,6 +41,10 @@ class CanvasTools {
     void OnEscape();
     void OnDelete();
     void OnUndo();
+    // The history's steps (the 편집 menu and its keys), marking the work unsaved only when
+    // the picture changed.
+    void OnStepBack();
+    void OnStepForward();
 
   private:
     void Press(const PointerEvent& event, MouseButton button);

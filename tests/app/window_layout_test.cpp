@@ -55,9 +55,9 @@ TEST_F(Window, MenusCarryTheirTextsPromptsAndStates) {
     EXPECT_EQ(MenuItem(*frame, 0, 0)->statusTip(), QStringLiteral("새 문서를 작성합니다"));
     EXPECT_EQ(MenuItem(*frame, 0, 1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_TRUE(MenuItem(*frame, 0, 2)->isSeparator());
-    EXPECT_FALSE(MenuItem(*frame, 1, 0)->isEnabled()) << "there is no tool bar to show";
+    EXPECT_FALSE(MenuItem(*frame, 2, 0)->isEnabled()) << "there is no tool bar to show";
 
-    QAction* statusBarItem = MenuItem(*frame, 1, 1);
+    QAction* statusBarItem = MenuItem(*frame, 2, 1);
     EXPECT_TRUE(statusBarItem->isChecked());
     statusBarItem->trigger();
     EXPECT_FALSE(frame->statusBar()->isVisible());
