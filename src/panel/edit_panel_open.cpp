@@ -39,8 +39,10 @@ bool CEditPanel::LoadItemPictures(const ItemFilePictures& files) {
     if (item_.hairEnabled) {
         RebuildHairImage();
     }
-    // An undo must not bring back a picture of the document that was there before.
+    // An undo must not bring back a picture of the document that was there before, and the
+    // history starts from the pictures as opened.
     undo_.undoViewMode = -1;
+    RestartHistory();
     viewHost_.InvalidateAll(true);
     return true;
 }

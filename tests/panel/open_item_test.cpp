@@ -248,6 +248,7 @@ TEST_F(OpenItem, UnsavedWorkIsAskedAboutAndCancellingTheQuestionsKeepsIt) {
     ASSERT_TRUE(document.OpenItem(Path("kept.gif")));
     const DeviceBitmap opened = panel.Image(ViewMode::Wear);
     EXPECT_FALSE(panel.Undo());
+    EXPECT_FALSE(panel.StepBack()) << "the history starts at the opened pictures";
     EXPECT_TRUE(SamePixels(panel.Image(ViewMode::Wear), opened));
 }
 
