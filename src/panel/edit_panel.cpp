@@ -119,6 +119,30 @@ bool CEditPanel::SetZoom(float z) {
     return true;
 }
 
+namespace {
+
+// The place of a zoom in the grid settings: -1 for the zooms without a grid.
+int GridSlot(float zoom) {
+    return zoom == 4.0f ? 0 : zoom == 6.0f ? 1 : zoom == 10.0f ? 2 : -1;
+}
+
+} // namespace
+
+bool CEditPanel::SetPixelGrid(float zoom, bool shown) {
+    const int slot = GridSlot(zoom);
+    if (slot < 0) {
+        return false;
+    }
+    pixelGrid_[static_cast<std::size_t>(slot)] = shown;
+    InvalidateCanvas();
+    return true;
+}
+
+bool CEditPanel::PixelGridShown(float zoom) const {
+    const int slot = GridSlot(zoom);
+    return slot >= 0 && pixelGrid_[static_cast<std::size_t>(slot)];
+}
+
 void CEditPanel::SetScrollOffset(Point offset) {
     view_.scrollOffset = offset;
     ClampScrollOffset();

@@ -12,6 +12,7 @@
 #include "raster/device_bitmap.h"
 #include "raster/drawing_context.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -112,6 +113,12 @@ class CEditPanel {
     // The Wear view's offset, clamped to keep a whole canvas of the wear picture in view. It
     // repaints nothing: a hand scroll repaints only the canvas.
     void SetScrollOffset(Point offset);
+
+    // --- The pixel grid over the zoomed Wear view ---
+    // Whether the grid is drawn at a zoom of 4, 6 or 10; false for any other zoom, which
+    // shows pixels too small to tell apart. Nothing is drawn until the window turns it on.
+    bool SetPixelGrid(float zoom, bool shown);
+    bool PixelGridShown(float zoom) const;
 
     // --- Tool and options, as the palette offers them; false, changing nothing, for
     // anything else ---
@@ -253,6 +260,9 @@ class CEditPanel {
     ControlHost& controlHost_;
     DialogHost& dialogHost_;
     const CanvasOverlay* overlay_ = nullptr;
+
+    // The grid at zoom 4, 6 and 10.
+    std::array<bool, 3> pixelGrid_{};
 
     ToolOptions options_;
     DrawingColours colours_;

@@ -3,6 +3,7 @@
 #include "image/colour_keys.h"
 #include "panel/edit_panel.h"
 #include "panel/panel_geometry.h"
+#include "panel/pixel_grid.h"
 
 namespace pattik {
 namespace {
@@ -143,6 +144,9 @@ void CEditPanel::CopyCompositionToScreen(DrawingContext& client, DrawingContext&
     StretchBlt(client, canvas.left, canvas.top, static_cast<int>(Width(canvas)),
                static_cast<int>(Height(canvas)), composition, source.left, source.top,
                static_cast<int>(Width(source)), static_cast<int>(Height(source)));
+    if (view_.viewMode == ViewMode::Wear && PixelGridShown(view_.zoom)) {
+        DrawPixelGrid(client, mapping);
+    }
 }
 
 } // namespace pattik

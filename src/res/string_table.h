@@ -94,6 +94,9 @@ inline constexpr std::string_view kWrongPictureSizeSuffix = " 크기여야 합�
 inline constexpr std::string_view kColourBudgetPrefix = "색 ";
 inline constexpr std::string_view kColourBudgetOverText = " (초과)";
 
+// The status bar's reading of an empty pixel under the pointer.
+inline constexpr std::string_view kEmptyPixelText = "투명";
+
 // What Save finds before it writes, one line each, then the question.
 inline constexpr std::string_view kSaveConcernsIntro = "저장하기 전에 살펴볼 것이 있습니다.";
 inline constexpr std::string_view kSaveConcernsQuestion = "그래도 저장할까요?";

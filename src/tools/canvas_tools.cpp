@@ -7,6 +7,8 @@
 #include "tools/tool_routines.h"
 #include "tools/tool_table.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -232,6 +234,39 @@ void CanvasTools::OnUndo() {
     if (panel_.Undo()) {
         host_.SetDocumentModified(true);
     }
+}
+
+bool CanvasTools::ZoomAround(Point client, int steps) {
+    constexpr std::array<float, 4> kZooms{2.0f, 4.0f, 6.0f, 10.0f};
+    if (steps == 0 || !panel_.Item().IsChosen() || panel_.View().viewMode != ViewMode::Wear) {
+        return false;
+    }
+    const auto current = std::find(kZooms.begin(), kZooms.end(), panel_.View().zoom);
+    if (current == kZooms.end()) {
+        return false;
+    }
+    const long index = std::clamp<long>((current - kZooms.begin()) + std::clamp(steps, -4, 4), 0,
+                                        static_cast<long>(kZooms.size()) - 1);
+    const float zoom = kZooms[static_cast<std::size_t>(index)];
+    if (zoom == panel_.View().zoom) {
+        return false;
+    }
+    const CanvasMapping before = panel_.Mapping();
+    const RECT canvas = before.Canvas();
+    if (client.x < canvas.left || client.x >= canvas.right || client.y < canvas.top ||
+        client.y >= canvas.bottom) {
+        client = Point{(canvas.left + canvas.right) / 2, (canvas.top + canvas.bottom) / 2};
+    }
+    const Point anchor = before.ClientToImage(client);
+    // Where the same client point falls at the new zoom with no scroll: the difference is the
+    // offset that puts the anchor back under it.
+    const Point unscrolled =
+        CanvasMapping(zoom, Point{}, panel_.CurrentImageSize()).ClientToImage(client);
+    panel_.SetZoom(zoom);
+    panel_.SetScrollOffset(Point{anchor.x - unscrolled.x, anchor.y - unscrolled.y});
+    panel_.InvalidateCanvas();
+    palette_.ShowCurrentOptions(); // the magnifier's options show the zoom in force
+    return true;
 }
 
 void CanvasTools::OnStepBack() {

@@ -43,6 +43,11 @@ class CanvasTools {
     void OnUndo();
     // The history's steps (the 편집 menu and its keys), marking the work unsaved only when
     // the picture changed.
+    // Ctrl and the wheel: steps through the canvas zooms (2, 4, 6, 10), up for a positive
+    // count, keeping the picture pixel under the pointer where it is as far as the scroll
+    // limits allow (a point off the canvas keeps the middle of the view). Only the Wear view
+    // zooms. True when the zoom changed.
+    bool ZoomAround(Point client, int steps);
     void OnStepBack();
     void OnStepForward();
 

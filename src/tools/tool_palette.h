@@ -42,6 +42,9 @@ class CToolPalette {
     // The swatches are also the colour dialogs' custom colours, edited in place on OK.
     CustomColours& SwatchColours() { return swatchColours_; }
     const CustomColours& SwatchColours() const { return swatchColours_; }
+    // Shows the panel's current option as chosen, after it changed elsewhere (a zoom by the
+    // wheel).
+    void ShowCurrentOptions() { SyncOptionButtons(); }
     // Repaints the palette: its swatches changed.
     void InvalidateSwatches() { host_.InvalidatePalette(); }
     // The rectangle a swatch fills.
