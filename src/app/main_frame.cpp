@@ -6,6 +6,8 @@
 #include "app/palette_widget.h"
 #include "app/panel_widget.h"
 #include "app/qt_convert.h"
+#include "app/status_readouts.h"
+#include "app/tool_keys.h"
 #include "app/window_layout.h"
 #include "panel/document.h"
 #include "panel/edit_panel.h"
@@ -23,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QWindow>
@@ -135,7 +138,49 @@ bool CMainFrame::OnCreate() {
     itemBarWidget_->Attach(*itemBar_);
     panel_->SetUpAfterBarsExist();
     itemBar_->RefreshAndApply();
+
+    // What this editor adds: the save check, the pixel grid, the status readouts and the
+    // tool keys.
+    document_->SetSaveCheck(true);
+    LoadPixelGridSettings();
+    readouts_ = new StatusReadouts(*panel_, *statusBar());
+    panelWidget_->SetRepaintListener([this] { readouts_->PanelChanged(); });
+    panelWidget_->SetPointerListener(
+        [this](std::optional<QPoint> client) { readouts_->PointerAt(client); });
+    toolKeys_ = new ToolKeys(
+        *this, *paletteWidget_, [this](int buttonId) { palette_->OnToolButton(buttonId); },
+        [this] { return !panelWidget_->HasPointerCapture(); });
     return true;
+}
+
+namespace {
+
+// The settings key of the grid at a zoom.
+QString PixelGridKey(int zoom) {
+    return QStringLiteral("View/PixelGrid%1").arg(zoom);
+}
+
+} // namespace
+
+void CMainFrame::LoadPixelGridSettings() {
+    for (const int zoom : {4, 6, 10}) {
+        panel_->SetPixelGrid(static_cast<float>(zoom),
+                             settings_.value(PixelGridKey(zoom), zoom != 4).toBool());
+    }
+}
+
+void CMainFrame::ShowPixelGridState() {
+    const float zoom = panel_->View().zoom;
+    const bool hasGrid = panel_->View().viewMode == ViewMode::Wear && zoom >= 4.0f;
+    pixelGridAction_->setEnabled(hasGrid);
+    pixelGridAction_->setChecked(hasGrid && panel_->PixelGridShown(zoom));
+}
+
+void CMainFrame::SetPixelGrid(bool shown) {
+    const float zoom = panel_->View().zoom;
+    if (panel_->SetPixelGrid(zoom, shown)) {
+        settings_.setValue(PixelGridKey(static_cast<int>(zoom)), shown);
+    }
 }
 
 void CMainFrame::StartDocument(const QString& path) {
@@ -185,6 +230,10 @@ void CMainFrame::CreateActions() {
     connect(statusBarAction_, &QAction::toggled, this,
             [this](bool shown) { statusBar()->setVisible(shown); });
 
+    pixelGridAction_ = makeAction(kPixelGridItemText, kPixelGridPrompt);
+    pixelGridAction_->setCheckable(true);
+    connect(pixelGridAction_, &QAction::triggered, this, &CMainFrame::SetPixelGrid);
+
     aboutAction_ = makeAction(kAboutItemText, kAboutPrompt);
     connect(aboutAction_, &QAction::triggered, this, [this] { ShowAboutBox(this); });
 
@@ -227,6 +276,8 @@ void CMainFrame::CreateMenus() {
     QMenu* view = menuBar()->addMenu(ToQString(kViewMenuText));
     view->addAction(toolBarAction_);
     view->addAction(statusBarAction_);
+    view->addAction(pixelGridAction_);
+    connect(view, &QMenu::aboutToShow, this, &CMainFrame::ShowPixelGridState);
 
     QMenu* help = menuBar()->addMenu(ToQString(kHelpMenuText));
     help->addAction(aboutAction_);

@@ -26,6 +26,8 @@ class CToolPalette;
 class CToolPaletteWidget;
 class CanvasTools;
 class FrameKeys;
+class StatusReadouts;
+class ToolKeys;
 
 // The one main window: the item bar across the top, the tool palette and the editing panel
 // side by side below it, the menus and the status bar. It owns the editing logic for the
@@ -65,6 +67,8 @@ class CMainFrame : public QMainWindow {
     CToolPaletteWidget* PaletteWidget() const { return paletteWidget_; }
     CItemBarWidget* ItemBarWidget() const { return itemBarWidget_; }
     QLabel* PromptPane() const { return promptPane_; }
+    StatusReadouts* Readouts() const { return readouts_; }
+    QAction* PixelGridAction() const { return pixelGridAction_; }
     const FrameKeys& Keys() const { return *keys_; }
 
   protected:
@@ -82,6 +86,11 @@ class CMainFrame : public QMainWindow {
     void CreateStatusBar();
     // Lists the recent files afresh each time the submenu opens.
     void FillRecentMenu();
+    // The View menu's pixel grid item: for the zoom in force, greyed out where there is none.
+    void ShowPixelGridState();
+    void SetPixelGrid(bool shown);
+    // The grid as the user last left it at each zoom; on at 6 and 10 to begin with.
+    void LoadPixelGridSettings();
     void InstallFrameKeys();
     void ShowLockStates(bool capsLock, bool numLock);
 
@@ -107,6 +116,9 @@ class CMainFrame : public QMainWindow {
     QAction* saveAction_ = nullptr;
     QAction* openAction_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    QAction* pixelGridAction_ = nullptr;
+    StatusReadouts* readouts_ = nullptr;
+    ToolKeys* toolKeys_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* stepBackAction_ = nullptr;
     QAction* stepForwardAction_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -58,6 +59,9 @@ void CEditPanelWidget::Invalidate(const RECT& rect, bool erase) {
         EraseToBarColour(rect);
     }
     update(ToQRect(rect));
+    if (repaintListener_) {
+        repaintListener_();
+    }
 }
 
 void CEditPanelWidget::InvalidateAll(bool erase) {
@@ -65,6 +69,9 @@ void CEditPanelWidget::InvalidateAll(bool erase) {
         client_.Fill(layout::kBarColour);
     }
     update();
+    if (repaintListener_) {
+        repaintListener_();
+    }
 }
 
 void CEditPanelWidget::paintEvent(QPaintEvent* event) {
@@ -143,6 +150,31 @@ void CEditPanelWidget::mouseMoveEvent(QMouseEvent* event) {
     if (tools_ != nullptr) {
         tools_->OnMouseMove(MoveEvent(*event));
     }
+    if (pointerListener_) {
+        pointerListener_(event->position().toPoint());
+    }
+}
+
+void CEditPanelWidget::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (pointerListener_) {
+        pointerListener_(std::nullopt);
+    }
+}
+
+void CEditPanelWidget::wheelEvent(QWheelEvent* event) {
+    if (tools_ == nullptr || (event->modifiers() & Qt::ControlModifier) == 0) {
+        event->ignore();
+        return;
+    }
+    constexpr int kNotch = 120;
+    wheelRemainder_ =
+        std::clamp(wheelRemainder_ + event->angleDelta().y(), -4 * kNotch, 4 * kNotch);
+    const int steps = wheelRemainder_ / kNotch;
+    wheelRemainder_ -= steps * kNotch;
+    const QPoint at = event->position().toPoint();
+    tools_->ZoomAround(Point{at.x(), at.y()}, steps);
+    event->accept();
 }
 
 void CEditPanelWidget::mouseReleaseEvent(QMouseEvent* event) {

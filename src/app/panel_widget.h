@@ -6,7 +6,9 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <map>
+#include <optional>
 
 class QAbstractButton;
 class QCheckBox;
@@ -38,6 +40,15 @@ class CEditPanelWidget : public QWidget, public PanelHost {
     void Attach(CEditPanel& panel, CanvasTools& tools);
     // Cuts the widget off from the core before the core goes away.
     void Detach();
+
+    // Told after each repaint the core asks for, and where the pointer is over the panel
+    // (nothing once it left).
+    void SetRepaintListener(std::function<void()> listener) {
+        repaintListener_ = std::move(listener);
+    }
+    void SetPointerListener(std::function<void(std::optional<QPoint>)> listener) {
+        pointerListener_ = std::move(listener);
+    }
 
     // What the panel's paint routine last drew, the size of the client area.
     const DeviceBitmap& ClientBitmap() const { return client_; }
@@ -91,6 +102,9 @@ class CEditPanelWidget : public QWidget, public PanelHost {
     void mouseReleaseEvent(QMouseEvent* event) override;
     // A double click arrives instead of the second press, never as one.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Ctrl and the wheel zoom the canvas about the pointer.
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     using ButtonHandler = void (CanvasTools::*)(const PointerEvent&);
@@ -105,6 +119,11 @@ class CEditPanelWidget : public QWidget, public PanelHost {
     const FrameKeys& keys_;
     CEditPanel* panel_ = nullptr;
     CanvasTools* tools_ = nullptr;
+
+    std::function<void()> repaintListener_;
+    std::function<void(std::optional<QPoint>)> pointerListener_;
+    // Wheel turns smaller than a notch add up until they make one.
+    int wheelRemainder_ = 0;
 
     DeviceBitmap client_;
     bool captured_ = false;

@@ -1,6 +1,7 @@
 #include "panel/pixel_grid.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace pattik {
 namespace {
@@ -33,12 +34,17 @@ void DrawPixelGrid(DrawingContext& client, const CanvasMapping& mapping) {
     const int bottom = std::min(canvas.bottom, bitmap->Height());
     const int left = std::max(canvas.left, 0);
     const int right = std::min(canvas.right, bitmap->Width());
+    if (left >= right || top >= bottom) {
+        return;
+    }
     // The border before each pixel but the first: where the canvas shows its left column.
+    std::vector<bool> columnLine(static_cast<std::size_t>(right - left), false);
     for (int column = source.left + 1; column < source.right; ++column) {
         const int x = mapping.ImageToCanvas(Point{column, source.top}).left;
         if (x < left || x >= right) {
             continue;
         }
+        columnLine[static_cast<std::size_t>(x - left)] = true;
         for (int y = top; y < bottom; ++y) {
             bitmap->At(x, y) = GridColourOver(bitmap->At(x, y));
         }
@@ -50,7 +56,10 @@ void DrawPixelGrid(DrawingContext& client, const CanvasMapping& mapping) {
         }
         COLORREF* line = bitmap->Row(y);
         for (int x = left; x < right; ++x) {
-            line[x] = GridColourOver(line[x]);
+            // A crossing is nudged once, by its column's line.
+            if (!columnLine[static_cast<std::size_t>(x - left)]) {
+                line[x] = GridColourOver(line[x]);
+            }
         }
     }
 }

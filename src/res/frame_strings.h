@@ -37,6 +37,9 @@ inline constexpr std::string_view kToolBarItemText = "도구 모음(&T)";
 inline constexpr std::string_view kToolBarPrompt = "도구 모음을 보이거나 감춥니다";
 inline constexpr std::string_view kStatusBarItemText = "상태 표시줄(&S)";
 inline constexpr std::string_view kStatusBarPrompt = "상태 표시줄을 표시하거나 감춥니다";
+inline constexpr std::string_view kPixelGridItemText = "픽셀 격자(&G)";
+inline constexpr std::string_view kPixelGridPrompt =
+    "확대한 착용 그림의 픽셀 사이에 격자를 보이거나 감춥니다";
 inline constexpr std::string_view kHelpMenuText = "도움말(&H)";
 inline constexpr std::string_view kAboutItemText = "Pattik 정보(&A)...";
 inline constexpr std::string_view kAboutPrompt =
