@@ -14,9 +14,10 @@ StatusReadouts::StatusReadouts(CEditPanel& panel, QStatusBar& statusBar)
       pixelPane_(new QLabel(&statusBar)) {
     budgetPane_->setObjectName(QStringLiteral("colourBudget"));
     pixelPane_->setObjectName(QStringLiteral("pixelUnderPointer"));
-    // Before the key-state panes; empty panes take no room from the prompt.
-    statusBar.insertPermanentWidget(0, pixelPane_);
-    statusBar.insertPermanentWidget(1, budgetPane_);
+    // After the prompt (index 0) and before the key-state panes; an empty pane takes no room
+    // from the prompt.
+    statusBar.insertPermanentWidget(1, pixelPane_);
+    statusBar.insertPermanentWidget(2, budgetPane_);
     refreshTimer_.setSingleShot(true);
     refreshTimer_.setInterval(0);
     connect(&refreshTimer_, &QTimer::timeout, this, &StatusReadouts::Refresh);

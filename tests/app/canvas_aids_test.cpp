@@ -1,0 +1,120 @@
+// The window's aids to drawing: tool keys, wheel zoom, the pixel grid, the status readouts
+// and the question Save asks first.
+#include "window_fixture.h"
+
+#include "app/status_readouts.h"
+#include "panel/canvas_readout.h"
+#include "res/control_ids.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWheelEvent>
+
+namespace pattik::testing {
+namespace {
+
+void CtrlWheel(QWidget* widget, QPoint at, int notches) {
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+}
+
+TEST_F(Window, SingleKeysChooseToolsButNotInsideAnRgbEdit) {
+    ChooseItem(kFemale, kTop);
+    const std::pair<Qt::Key, ToolKind> keys[] = {
+        {Qt::Key_U, ToolKind::Rectangle},    {Qt::Key_O, ToolKind::Ellipse},
+        {Qt::Key_L, ToolKind::Line},         {Qt::Key_G, ToolKind::FloodFill},
+        {Qt::Key_I, ToolKind::ColourPicker}, {Qt::Key_A, ToolKind::Airbrush},
+        {Qt::Key_E, ToolKind::Eraser},       {Qt::Key_M, ToolKind::Selection},
+        {Qt::Key_Z, ToolKind::Magnifier},    {Qt::Key_B, ToolKind::Pencil},
+    };
+    for (const auto& [key, tool] : keys) {
+        KeyToWindow(key);
+        EXPECT_EQ(panel().Options().currentTool, tool)
+            << QKeySequence(key).toString().toStdString();
+    }
+
+    QLineEdit* red = panelWidget()->Edit(kRedEdit);
+    red->setFocus();
+    KeyToWindow(Qt::Key_E);
+    EXPECT_EQ(panel().Options().currentTool, ToolKind::Pencil) << "the edit had the key";
+    EXPECT_TRUE(red->hasFocus());
+}
+
+TEST_F(Window, CtrlWheelZoomsAboutThePointerAndTheGridShowsFromSix) {
+    ChooseItem(kFemale, kTop);
+    const QPoint at = CanvasPoint(30, 50);
+    CtrlWheel(panelWidget(), at, 1);
+    EXPECT_EQ(panel().View().zoom, 4.0f);
+    EXPECT_EQ(panel().Mapping().ClientToImage(Point{at.x(), at.y()}), (Point{30, 50}));
+
+    // The View menu's grid item follows the zoom: off at 4, on at 6 and 10 to begin with.
+    QMenu* view = frame->menuBar()->actions().at(2)->menu();
+    emit view->aboutToShow();
+    EXPECT_TRUE(frame->PixelGridAction()->isEnabled());
+    EXPECT_FALSE(frame->PixelGridAction()->isChecked());
+    CtrlWheel(panelWidget(), at, 1);
+    emit view->aboutToShow();
+    EXPECT_TRUE(frame->PixelGridAction()->isChecked());
+    const RECT cell = panel().Mapping().ImageToCanvas(Point{30, 50});
+    const QImage shown = panelWidget()->grab().toImage();
+    EXPECT_NE(shown.pixel(cell.left, cell.top + 2), shown.pixel(cell.left + 2, cell.top + 2))
+        << "a grid line at the pixel's left edge";
+
+    // Turned off at 6, it stays off at 6 after a round trip through the other zooms.
+    frame->PixelGridAction()->trigger();
+    EXPECT_FALSE(panel().PixelGridShown(6.0f));
+    CtrlWheel(panelWidget(), at, -2);
+    EXPECT_EQ(panel().View().zoom, 2.0f);
+    emit view->aboutToShow();
+    EXPECT_FALSE(frame->PixelGridAction()->isEnabled()) << "no grid at 2";
+    CtrlWheel(panelWidget(), at, 2);
+    EXPECT_FALSE(panel().PixelGridShown(6.0f));
+    EXPECT_TRUE(panel().PixelGridShown(10.0f));
+}
+
+TEST_F(Window, TheStatusBarCountsColoursAndReadsThePixelUnderThePointer) {
+    ChooseItem(kFemale, kTop);
+    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(20, 30)); // black
+    panel().PickColour(false, RGB(10, 200, 30));
+    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(21, 30));
+    QTest::mouseMove(panelWidget(), CanvasPoint(21, 30));
+    QTest::qWait(20); // the budget is read once the repaints settle
+    EXPECT_EQ(frame->Readouts()->BudgetPane()->text(), QStringLiteral("색 1/254"));
+    EXPECT_EQ(frame->Readouts()->PixelPane()->text(), QStringLiteral("21, 30  R 10 G 200 B 30"));
+
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(panelWidget(), &leave);
+    EXPECT_TRUE(frame->Readouts()->PixelPane()->text().isEmpty());
+}
+
+TEST_F(Window, SaveAsksFirstAboutAnEmptyPictureAndWritesNothingOnCancel) {
+    QTemporaryDir output;
+    ChooseItem(kFemale, kShoes); // shoes have their own DP picture, left empty here
+    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(20, 100));
+    answers.AddSavePath(output.filePath(QStringLiteral("shoe.gif")));
+    QString question;
+    answers.Add([&question](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (box == nullptr) {
+            static_cast<QDialog*>(modal)->reject();
+            return;
+        }
+        question = box->text();
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == QStringLiteral("취소")) {
+                button->click();
+            }
+        }
+    });
+    frame->OnFileSave();
+    EXPECT_EQ(answers.Pending(), 0u);
+    EXPECT_TRUE(question.contains(QStringLiteral("디피 그림이 비어 있습니다.")))
+        << question.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(output.filePath(QStringLiteral("shoe.gif"))));
+    EXPECT_TRUE(frame->Flag().IsDocumentModified());
+}
+
+} // namespace
+} // namespace pattik::testing
