@@ -238,7 +238,9 @@ void CanvasTools::OnUndo() {
 
 bool CanvasTools::ZoomAround(Point client, int steps) {
     constexpr std::array<float, 4> kZooms{2.0f, 4.0f, 6.0f, 10.0f};
-    if (steps == 0 || !panel_.Item().IsChosen() || panel_.View().viewMode != ViewMode::Wear) {
+    // A stroke in progress keeps the mapping it started with.
+    if (steps == 0 || !panel_.Item().IsChosen() || panel_.View().viewMode != ViewMode::Wear ||
+        host_.HasPointerCapture() || panel_.Drag().isDragging) {
         return false;
     }
     const auto current = std::find(kZooms.begin(), kZooms.end(), panel_.View().zoom);
@@ -270,12 +272,19 @@ bool CanvasTools::ZoomAround(Point client, int steps) {
 }
 
 void CanvasTools::OnStepBack() {
+    // Mid-stroke the picture belongs to the stroke; the step waits for the release.
+    if (host_.HasPointerCapture() || panel_.Drag().isDragging) {
+        return;
+    }
     if (panel_.StepBack()) {
         host_.SetDocumentModified(true);
     }
 }
 
 void CanvasTools::OnStepForward() {
+    if (host_.HasPointerCapture() || panel_.Drag().isDragging) {
+        return;
+    }
     if (panel_.StepForward()) {
         host_.SetDocumentModified(true);
     }

@@ -2,13 +2,16 @@
 // and the question Save asks first.
 #include "window_fixture.h"
 
+#include "app/face_button.h"
 #include "app/status_readouts.h"
 #include "panel/canvas_readout.h"
 #include "res/control_ids.h"
 
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace pattik::testing {
@@ -34,6 +37,13 @@ TEST_F(Window, SingleKeysChooseToolsButNotInsideAnRgbEdit) {
         EXPECT_EQ(panel().Options().currentTool, tool)
             << QKeySequence(key).toString().toStdString();
     }
+
+    // The tooltip shown names the key; the button's own text stays the tool's name.
+    QWidget* eraser = frame->PaletteWidget()->Button(kEraserButton);
+    QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), eraser->mapToGlobal(QPoint(4, 4)));
+    QApplication::sendEvent(eraser, &help);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("지우개 (E)"));
+    EXPECT_EQ(eraser->toolTip(), QStringLiteral("지우개"));
 
     QLineEdit* red = panelWidget()->Edit(kRedEdit);
     red->setFocus();

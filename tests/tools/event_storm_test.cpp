@@ -154,8 +154,10 @@ class EventStorm : public ::testing::Test {
     }
 
     void KeyEvent() {
-        const int which = Between(0, 5);
-        static const char* const kNames[] = {"Esc", "F1", "Delete", "Ctrl+Z", "Space", "left Ctrl"};
+        const int which = Between(0, 9);
+        static const char* const kNames[] = {"Esc",        "F1",        "Delete",    "Ctrl+Z",
+                                             "Space",      "left Ctrl", "step back", "step forward",
+                                             "Ctrl+wheel", "pixel grid"};
         what = kNames[which];
         switch (which) {
         case 0:
@@ -173,8 +175,20 @@ class EventStorm : public ::testing::Test {
         case 4:
             Toggle(PolledKey::Space);
             break;
-        default:
+        case 5:
             Toggle(PolledKey::LeftControl);
+            break;
+        case 6:
+            tools.OnStepBack();
+            break;
+        case 7:
+            tools.OnStepForward();
+            break;
+        case 8:
+            tools.ZoomAround(AnyPanelPoint(), Between(-3, 3));
+            break;
+        default:
+            panel.SetPixelGrid(panel.View().zoom, OneIn(2));
             break;
         }
     }
