@@ -30,7 +30,6 @@ std::optional<ItemIndices> AskItemChoice(QWidget* owner, int gender, int categor
     dialog.setWindowTitle(ToQString(kItemChoiceTitle));
     auto* layout = new QFormLayout(&dialog);
     auto* question = new QLabel(ToQString(kItemChoiceQuestion), &dialog);
-    question->setWordWrap(true);
     layout->addRow(question);
     QComboBox* genderBox = MakeBox(&dialog, GenderBoxTexts(), gender);
     QComboBox* categoryBox = MakeBox(&dialog, CategoryBoxTexts(), category);

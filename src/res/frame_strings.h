@@ -73,7 +73,7 @@ inline constexpr std::string_view kOpenGifFilter = "아이템 GIF 그림 (*.gif 
 // The question an item being opened asks when the item bar has no item chosen.
 inline constexpr std::string_view kItemChoiceTitle = "아이템 종류";
 inline constexpr std::string_view kItemChoiceQuestion =
-    "파일에는 성별과 종류가 적혀 있지 않습니다. 이 아이템의 성별과 종류를 고르십시오.";
+    "파일에는 성별과 종류가 적혀 있지 않습니다.\n이 아이템의 성별과 종류를 고르십시오.";
 inline constexpr std::string_view kItemChoiceGenderLabel = "성별";
 inline constexpr std::string_view kItemChoiceCategoryLabel = "종류";
 
