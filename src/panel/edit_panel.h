@@ -179,6 +179,11 @@ class CEditPanel {
     // picture of their own; no undo copy from before. False, changing nothing, for pictures
     // of the wrong size.
     bool LoadItemPictures(const ItemFilePictures& files);
+    // Puts pictures drawn elsewhere in place, once the item is chosen: the wear picture, and
+    // the DP picture (null for none) just as it was drawn, empty where it is magenta, for
+    // items with a DP picture of their own; no undo copy from before. False, changing
+    // nothing, for pictures of the wrong size.
+    bool PlaceDrawnPictures(const DeviceBitmap& wear, const DeviceBitmap* dp);
     // Draws the item's pictures over other artwork from now on (the catalogue's is loaded
     // at creation and by every item change).
     void ReplaceArtwork(const ItemArtwork& artwork);
@@ -213,6 +218,9 @@ class CEditPanel {
 
   private:
     DeviceBitmap& MutableImage(ViewMode mode);
+    // What opening and placing pictures share (edit_panel_open.cpp).
+    bool CanTakePictures(const DeviceBitmap& wear, const DeviceBitmap* dp) const;
+    void FinishTakingPictures();
     void ClampScrollOffset();
     // Paint steps (edit_panel_paint.cpp).
     void ComposeWear(DrawingContext& composition);
