@@ -31,6 +31,8 @@ std::string Summary(const DeviceBitmap& picture) {
                        "/" + std::to_string(kColourBudget) + " " + std::string(kColoursEnglish);
     if (count.WillMerge()) {
         text += ": " + std::string(kWillMergeText);
+    } else if (count.colours > kColourBudget) {
+        text += ": " + std::string(kBlackEntryFreeText);
     }
     return text;
 }

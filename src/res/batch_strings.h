@@ -33,6 +33,9 @@ inline constexpr std::string_view kColoursText = "색";
 inline constexpr std::string_view kColoursEnglish = "colours";
 inline constexpr std::string_view kWillMergeText =
     "색이 너무 많아 비슷한 색으로 합쳐집니다 (too many colours: some will be merged)";
+// A picture without black gives black's palette entry to one more colour.
+inline constexpr std::string_view kBlackEntryFreeText =
+    "검정이 없어 한 색이 검정 자리에 들어갑니다 (no black: one more colour takes its entry)";
 inline constexpr std::string_view kWarningText = "경고 (warning): ";
 inline constexpr std::string_view kDpNotUsedText =
     "이 상품의 DP 파일은 착용 그림으로 만들어지므로 --dp 그림은 쓰지 않습니다. (this "
