@@ -50,8 +50,8 @@ int Lines(const std::string& text) {
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
-bool Has(const std::string& text, std::string_view part) {
-    return text.find(part) != std::string::npos;
+bool Has(const std::string& text, std::string_view piece) {
+    return text.find(piece) != std::string::npos;
 }
 
 // Strokes as the tools draw them: a filled shape, a wide line, black outlines, single
@@ -353,25 +353,6 @@ TEST_F(ItemCommand, RefusedArgumentsExitWithTwoAndWriteNothing) {
         EXPECT_TRUE(Has(run.err, kHelpHintText)) << run.err;
     }
     EXPECT_EQ(GifFiles(), 0);
-}
-
-TEST(ItemNames, BoxTextsAndShortNamesInAnyCaseNameTheSameItem) {
-    for (int i = 0; i < kCategoryCount; ++i) {
-        const ItemCategory category = CategoryFromIndex(i);
-        const std::string_view shortName = batch::CategoryShortName(category);
-        std::string upper(shortName);
-        std::transform(upper.begin(), upper.end(), upper.begin(),
-                       [](char c) { return static_cast<char>(std::toupper(c)); });
-        EXPECT_EQ(batch::CategoryNamed(upper), category) << upper;
-        EXPECT_EQ(batch::CategoryNamed(CategoryBoxTexts()[static_cast<std::size_t>(i)]), category);
-    }
-    EXPECT_EQ(batch::CategoryNamed("socks"), ItemCategory::Socks);
-    EXPECT_EQ(batch::CategoryNamed("셋트복(상+하의)"), ItemCategory::SetOutfit);
-    EXPECT_EQ(batch::CategoryNamed("헤어"), ItemCategory::Hair);
-    EXPECT_EQ(batch::CategoryNamed("상의 "), std::nullopt);
-    EXPECT_EQ(batch::GenderNamed("Female"), Gender::Female);
-    EXPECT_EQ(batch::GenderNamed("남자"), Gender::Male);
-    EXPECT_EQ(batch::GenderNamed("fem"), std::nullopt);
 }
 
 TEST(ItemHelp, HelpIsInBothLanguagesAndListsEveryCategory) {

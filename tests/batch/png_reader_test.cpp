@@ -107,22 +107,6 @@ TEST_F(PngReader, EveryColourLayoutReadsTheSameColours) {
     ExpectEveryLayoutReads(Pattern(kDpImageSize, false), kColourLayouts);
 }
 
-TEST_F(PngReader, AFainterThanHalfPixelIsEmptyWhateverItsColour) {
-    RgbaPicture picture{kDpImageSize.cx, kDpImageSize.cy, {}};
-    picture.pixels.assign(static_cast<std::size_t>(kDpImageSize.cx * kDpImageSize.cy),
-                          Rgba{0, 0, 0, 0}); // black, but invisible
-    picture.At(1, 0) = Rgba{10, 20, 30, 127};
-    picture.At(2, 0) = Rgba{10, 20, 30, 128};
-    picture.At(3, 0) = Rgba{0, 0, 0, 255};
-    ASSERT_TRUE(testing::WritePng(Path("a.png"), picture, PngLayout::Rgba8));
-    const batch::PngReadResult read = ReadPngPicture(Path("a.png"), kDpImageSize);
-    ASSERT_TRUE(read.picture) << read.problem;
-    EXPECT_EQ(read.picture->At(0, 0), kTransparentMagenta);
-    EXPECT_EQ(read.picture->At(1, 0), kTransparentMagenta);
-    EXPECT_EQ(read.picture->At(2, 0), RGB(10, 20, 30));
-    EXPECT_EQ(read.picture->At(3, 0), kBlack);
-}
-
 TEST_F(PngReader, WhatIsNotAPictureOfTheSizeIsRefusedNamingTheFile) {
     ASSERT_TRUE(
         testing::WritePng(Path("wear.png"), Pattern(kWearImageSize, false), PngLayout::Rgba8));

@@ -67,21 +67,13 @@ TEST_F(PlacePictures, AnItemWithItsOwnDpTakesTheDpPictureAsDrawn) {
     EXPECT_TRUE(SamePixels(panel.Image(ViewMode::Dp), empty));
 }
 
-TEST_F(PlacePictures, AnItemWhoseDpComesFromTheWearLeavesItsDpEmptyAndRebuildsItsHair) {
+TEST_F(PlacePictures, AnItemWhoseDpComesFromTheWearLeavesItsDpEmpty) {
     Choose(Gender::Female, ItemCategory::Top);
     ASSERT_TRUE(DpFileSourceFor(ItemCategory::Top, Gender::Female).fromWear);
     ASSERT_TRUE(panel.PlaceDrawnPictures(wear, &dp));
     DeviceBitmap empty(kDpImageSize.cx, kDpImageSize.cy);
     empty.Fill(kTransparentMagenta);
     EXPECT_TRUE(SamePixels(panel.Image(ViewMode::Dp), empty));
-
-    // The hair picture is the one the same wear picture gives when drawn by hand.
-    const DeviceBitmap placedHair = panel.Image(ViewMode::Hair);
-    for (int y = 0; y < wear.Height(); ++y) {
-        std::copy_n(wear.Row(y), wear.Width(), Pixels(ViewMode::Wear).Row(y));
-    }
-    panel.RebuildHairImage();
-    EXPECT_TRUE(SamePixels(placedHair, panel.Image(ViewMode::Hair)));
 }
 
 TEST_F(PlacePictures, PicturesOfAnotherSizeChangeNothing) {
