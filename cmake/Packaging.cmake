@@ -1,7 +1,8 @@
 # Installing the editor as a desktop program, and its Debian package:
-#   cmake --install build            the editor, its desktop entry, icons and metainfo
+#   cmake --install build            the editor, the batch command pattik-item, the editor's
+#                                    desktop entry, icons and metainfo
 #   (cd build && cpack -G DEB)       pattik_<version>_<arch>.deb
-install(TARGETS pattik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS pattik pattik-item RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/io.pattik.Pattik.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/io.pattik.Pattik.metainfo.xml
@@ -15,8 +16,9 @@ set(CPACK_PACKAGE_DESCRIPTION
     "Pattik draws the wear, display and hair pictures of an avatar item pixel by pixel over a mannequin and saves them as GIF files. The interface is in Korean.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
-# Qt's Widgets and the platform plugins it loads, Qt's Korean texts, and a font with Hangul.
+# Qt's Widgets and the platform plugins it loads, Qt's Korean texts, and a font with Hangul;
+# giflib, which reads saved items back, and libpng, which the batch command reads with.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-translations-l10n, fonts-nanum, libc6, libstdc++6")
+    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-translations-l10n, fonts-nanum, libgif7, libpng16-16, libc6, libstdc++6")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

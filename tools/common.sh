@@ -2,8 +2,9 @@
 # Sourced, not run.
 
 # Debian packages the build and the tests need: the compiler and build tools, the test and
-# benchmark libraries, Qt 6 Widgets with Qt's own Korean texts, and a font with Hangul.
-PATTIK_PACKAGES=(g++ cmake ninja-build libgtest-dev libbenchmark-dev libgif-dev
+# benchmark libraries, giflib and libpng, Qt 6 Widgets with Qt's own Korean texts, and a font
+# with Hangul.
+PATTIK_PACKAGES=(g++ cmake ninja-build libgtest-dev libbenchmark-dev libgif-dev libpng-dev
     qt6-base-dev qt6-translations-l10n fonts-nanum)
 # What tools/run-tests needs on top for the clang build and the format check. The
 # sanitizer runtimes (libclang-rt-dev) are only recommended by clang, so they are named.

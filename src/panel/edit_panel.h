@@ -202,6 +202,11 @@ class CEditPanel {
     // picture of their own; no undo copy from before. False, changing nothing, for pictures
     // of the wrong size.
     bool LoadItemPictures(const ItemFilePictures& files);
+    // Puts pictures drawn elsewhere in place, once the item is chosen: the wear picture, and
+    // the DP picture (null for none) just as it was drawn, empty where it is magenta, for
+    // items with a DP picture of their own; no undo copy from before. False, changing
+    // nothing, for pictures of the wrong size.
+    bool PlaceDrawnPictures(const DeviceBitmap& wear, const DeviceBitmap* dp);
     // Draws the item's pictures over other artwork from now on (the catalogue's is loaded
     // at creation and by every item change).
     void ReplaceArtwork(const ItemArtwork& artwork);
@@ -244,6 +249,9 @@ class CEditPanel {
     bool StepThroughHistory(bool forward);
     // The current picture with a floating selection placed, as a step would record it.
     DeviceBitmap PictureAsAStepFindsIt() const;
+    // What opening and placing pictures share (edit_panel_open.cpp).
+    bool CanTakePictures(const DeviceBitmap& wear, const DeviceBitmap* dp) const;
+    void FinishTakingPictures();
     void ClampScrollOffset();
     // Paint steps (edit_panel_paint.cpp).
     void ComposeWear(DrawingContext& composition);

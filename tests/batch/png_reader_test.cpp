@@ -1,0 +1,150 @@
+// Reading the artist's PNG pictures: every way a PNG stores pixels gives the same picture, and
+// what is not a picture of the right size is refused with the file named.
+#include "batch/png_reader.h"
+#include "catalogue/catalogue.h"
+#include "res/batch_strings.h"
+#include "support/batch/png_writer.h"
+#include "support/raster/temporary_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace pattik {
+namespace {
+
+namespace fs = std::filesystem;
+using batch::ReadPngPicture;
+using testing::PngLayout;
+using testing::Rgba;
+using testing::RgbaPicture;
+
+constexpr PngLayout kAllLayouts[] = {
+    PngLayout::Palette8,   PngLayout::Palette4,    PngLayout::Gray8,          PngLayout::Gray16,
+    PngLayout::GrayAlpha8, PngLayout::GrayAlpha16, PngLayout::Rgb8,           PngLayout::Rgb16,
+    PngLayout::Rgba8,      PngLayout::Rgba16,      PngLayout::Rgba8Interlaced};
+constexpr PngLayout kColourLayouts[] = {
+    PngLayout::Palette8, PngLayout::Palette4, PngLayout::Rgb8,           PngLayout::Rgb16,
+    PngLayout::Rgba8,    PngLayout::Rgba16,   PngLayout::Rgba8Interlaced};
+
+// Few enough values for a 4-bit palette (with the alphas, 16 entries), spread without a
+// period so a row or column read out of place shows. Alpha 127 is the faintest pixel left
+// empty, 128 the faintest shown.
+RgbaPicture Pattern(Size size, bool grey) {
+    constexpr std::uint8_t kAlphas[] = {255, 255, 128, 127, 0};
+    constexpr Rgba kColours[] = {{200, 30, 40, 0}, {30, 160, 60, 0}, {20, 60, 200, 0}};
+    RgbaPicture picture{size.cx, size.cy, {}};
+    for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) {
+            const unsigned h = static_cast<unsigned>(x * 7919 + y * 104729) * 2654435761u >> 20;
+            Rgba pixel{};
+            if (grey) {
+                const auto level = static_cast<std::uint8_t>(h % 3 * 120);
+                pixel = Rgba{level, level, level, 0};
+            } else {
+                pixel = kColours[h % 3];
+            }
+            pixel.alpha = kAlphas[h / 3 % 5];
+            picture.pixels.push_back(pixel);
+        }
+    }
+    return picture;
+}
+
+DeviceBitmap Expected(const RgbaPicture& picture, bool keepsAlpha) {
+    DeviceBitmap expected(picture.width, picture.height);
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const Rgba p = picture.pixels[static_cast<std::size_t>(y * picture.width + x)];
+            expected.At(x, y) =
+                keepsAlpha && p.alpha < 128 ? kTransparentMagenta : RGB(p.red, p.green, p.blue);
+        }
+    }
+    return expected;
+}
+
+::testing::AssertionResult SamePixels(const DeviceBitmap& actual, const DeviceBitmap& expected) {
+    if (actual.Width() != expected.Width() || actual.Height() != expected.Height()) {
+        return ::testing::AssertionFailure()
+               << "size " << actual.Width() << " x " << actual.Height();
+    }
+    for (int y = 0; y < actual.Height(); ++y) {
+        for (int x = 0; x < actual.Width(); ++x) {
+            if (actual.At(x, y) != expected.At(x, y)) {
+                return ::testing::AssertionFailure()
+                       << "at (" << x << ", " << y << "): " << std::hex << actual.At(x, y)
+                       << ", expected " << expected.At(x, y);
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+class PngReader : public ::testing::Test {
+  protected:
+    std::string Path(const std::string& name) const { return (temporary.Path() / name).string(); }
+
+    void ExpectEveryLayoutReads(const RgbaPicture& picture, std::span<const PngLayout> layouts) {
+        for (const PngLayout layout : layouts) {
+            SCOPED_TRACE("layout " + std::to_string(static_cast<int>(layout)));
+            ASSERT_TRUE(testing::WritePng(Path("p.png"), picture, layout));
+            const batch::PngReadResult read = ReadPngPicture(Path("p.png"), kDpImageSize);
+            ASSERT_TRUE(read.picture) << read.problem;
+            EXPECT_TRUE(SamePixels(*read.picture, Expected(picture, testing::KeepsAlpha(layout))));
+        }
+    }
+
+    testing::TemporaryFolder temporary;
+};
+
+TEST_F(PngReader, EveryColourTypeAndDepthReadsTheSameGreys) {
+    ExpectEveryLayoutReads(Pattern(kDpImageSize, true), kAllLayouts);
+}
+
+TEST_F(PngReader, EveryColourLayoutReadsTheSameColours) {
+    ExpectEveryLayoutReads(Pattern(kDpImageSize, false), kColourLayouts);
+}
+
+TEST_F(PngReader, WhatIsNotAPictureOfTheSizeIsRefusedNamingTheFile) {
+    ASSERT_TRUE(
+        testing::WritePng(Path("wear.png"), Pattern(kWearImageSize, false), PngLayout::Rgba8));
+    ASSERT_TRUE(testing::WritePng(Path("dp.png"), Pattern(kDpImageSize, false), PngLayout::Rgba8));
+    std::ifstream in(Path("dp.png"), std::ios::binary);
+    const std::vector<char> good{std::istreambuf_iterator<char>(in), {}};
+    const auto write = [&](const std::string& name, std::size_t bytes) {
+        std::ofstream(Path(name), std::ios::binary)
+            .write(good.data(), static_cast<std::streamsize>(bytes));
+    };
+    write("cut.png", good.size() / 2);
+    write("no-end.png", good.size() - 12); // the pixels are all there, the last chunk is not
+    write("signature.png", 8);
+    std::ofstream(Path("text.png")) << "not a picture";
+    fs::create_directory(Path("folder.png"));
+
+    const struct {
+        const char* name;
+        std::string_view why;
+    } cases[] = {
+        {"wear.png",
+         "그림 크기가 75 x 125입니다. 이 그림은 75 x 83 크기여야 합니다. (the picture is 75 x "
+         "125; it must be 75 x 83)"},
+        {"cut.png", kDamagedPngText},
+        {"no-end.png", kDamagedPngText},
+        {"signature.png", kDamagedPngText},
+        {"text.png", kNotPngText},
+        {"folder.png", kPngNotARegularFileText},
+        {"absent.png", kPngNoSuchFileText},
+    };
+    for (const auto& bad : cases) {
+        SCOPED_TRACE(bad.name);
+        const batch::PngReadResult read = ReadPngPicture(Path(bad.name), kDpImageSize);
+        EXPECT_FALSE(read.picture);
+        EXPECT_EQ(read.problem.rfind(Path(bad.name) + ": " + std::string(bad.why), 0), 0u)
+            << read.problem;
+    }
+}
+
+} // namespace
+} // namespace pattik
