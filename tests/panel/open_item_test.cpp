@@ -7,6 +7,8 @@
 #include "support/panel/panel_fixtures.h"
 #include "support/raster/temporary_folder.h"
 
+#include "support/raster/pixel_grid.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,6 +19,8 @@
 namespace pattik {
 namespace {
 
+using testing::SamePixels;
+
 namespace fs = std::filesystem;
 using testing::CreatedPanel;
 using testing::FakeEnvironment;
@@ -24,18 +28,6 @@ using testing::FakeEnvironment;
 std::vector<char> Bytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
-}
-
-bool SamePixels(const DeviceBitmap& a, const DeviceBitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) {
-        return false;
-    }
-    for (int y = 0; y < a.Height(); ++y) {
-        if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 class OpenItem : public CreatedPanel {

@@ -2,12 +2,16 @@
 #include "catalogue/catalogue.h"
 #include "support/panel/panel_fixtures.h"
 
+#include "support/raster/pixel_grid.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace pattik {
 namespace {
+
+using testing::SamePixels;
 
 using testing::CreatedPanel;
 
@@ -23,18 +27,6 @@ DeviceBitmap Picture(Size size, COLORREF ink) {
         }
     }
     return picture;
-}
-
-bool SamePixels(const DeviceBitmap& a, const DeviceBitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) {
-        return false;
-    }
-    for (int y = 0; y < a.Height(); ++y) {
-        if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 class PlacePictures : public CreatedPanel {

@@ -17,6 +17,8 @@
 #include "tools/previews.h"
 #include "tools/tool_palette.h"
 
+#include "support/raster/pixel_grid.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -28,6 +30,8 @@
 
 namespace pattik {
 namespace {
+
+using testing::SamePixels;
 
 namespace fs = std::filesystem;
 using testing::FakeHost;
@@ -57,18 +61,6 @@ class StormEnvironment : public DocumentEnvironment {
 long long FromEnvironment(const char* name, long long fallback) {
     const char* text = std::getenv(name);
     return text != nullptr ? std::atoll(text) : fallback;
-}
-
-bool SamePixels(const DeviceBitmap& a, const DeviceBitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) {
-        return false;
-    }
-    for (int y = 0; y < a.Height(); ++y) {
-        if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 class EventStorm : public ::testing::Test {
