@@ -151,7 +151,12 @@ ParsedArguments ParseItemArguments(std::span<const std::string_view> args) {
     std::string missing;
     for (const std::string_view required : {kGender, kCategory, kWear, kOutput}) {
         if (!values.contains(required)) {
-            missing += (missing.empty() ? "" : " ") + std::string(required);
+            // Appended piece by piece: GCC 12 at -O3 warns falsely about the temporary that
+            // "a" + std::string(b) builds.
+            if (!missing.empty()) {
+                missing += ' ';
+            }
+            missing.append(required);
         }
     }
     if (!missing.empty()) {
