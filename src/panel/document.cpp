@@ -81,9 +81,6 @@ bool CPattikDoc::OpenItem(const std::string& path) {
                              MessageButtons::Ok);
         return false;
     }
-    if (!SaveModified()) {
-        return false;
-    }
     ItemIndices item{itemBar_.SelectedGender(), itemBar_.SelectedCategory()};
     const bool chosen = GenderFromIndex(item.gender) != Gender::None &&
                         CategoryFromIndex(item.category) != ItemCategory::None;
@@ -97,6 +94,20 @@ bool CPattikDoc::OpenItem(const std::string& path) {
         item = *answer;
     }
 
+    // Asked last: once the user has let the old work go, nothing may be cancelled any more.
+    const bool hadWork = flag_.IsDocumentModified();
+    if (!SaveModified()) {
+        return false;
+    }
+    if (hadWork && !flag_.IsDocumentModified()) {
+        // The work may have been saved over the very files being opened: read them again.
+        read = ReadItemFiles(path);
+        if (!read.pictures) {
+            dialogs_.ShowMessage(std::string(kCannotOpenItemText) + "\n" + read.problem,
+                                 MessageButtons::Ok);
+            return false;
+        }
+    }
     flag_.SetDocumentModified(false);
     panel_.DropFloatingSelection();
     panel_.ResetForNewDocument();

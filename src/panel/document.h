@@ -28,9 +28,9 @@ class CPattikDoc {
     // File, Open: the open dialog, in the folder Save would use, then OpenItem.
     bool OnFileOpen();
     // Opens a saved item from any of its files. A file that is not one of the item's
-    // pictures is refused with a message and changes nothing. Then, as for New, unsaved work
-    // is asked about; the item is the item bar's when both boxes are chosen, otherwise the
-    // user is asked once. The document takes the wear file's path, so Save proposes it.
+    // pictures is refused with a message and changes nothing. The item is the item bar's
+    // when both boxes are chosen, otherwise the user is asked once; then, as for New, unsaved
+    // work is asked about. The document takes the wear file's path, so Save proposes it.
     // True when the item was opened.
     bool OpenItem(const std::string& path);
     // File, Save: the save dialog, then the item's files. True only when every file was

@@ -226,18 +226,30 @@ TEST_F(OpenItem, UnsavedWorkIsAskedAboutAndCancellingTheQuestionsKeepsIt) {
     EXPECT_TRUE(SamePixels(panel.Image(ViewMode::Wear), drawing));
     EXPECT_TRUE(host.modified);
 
-    // No drops the work; with no item chosen, cancelling the item question changes nothing.
+    // With no item chosen the item question comes first: cancelling it asks nothing more, so
+    // the work cannot have been let go already.
     document.OnNewDocument();
     Draw(7);
-    host.messageAnswers = {MessageAnswer::No};
+    host.ClearRecords();
     EXPECT_FALSE(document.OpenItem(Path("kept.gif")));
     EXPECT_EQ(environment.itemQuestions.size(), 1u);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(SamePixels(panel.Image(ViewMode::Wear), drawing));
+    EXPECT_TRUE(host.modified);
+
+    // Yes, saved over the very item being opened: what opens is what was just saved.
+    environment.itemChoices = {ItemIndices{0, static_cast<int>(ItemCategory::Top)}};
+    host.messageAnswers = {MessageAnswer::Yes};
+    environment.savePaths = {Path("kept.gif")};
+    ASSERT_TRUE(document.OpenItem(Path("kept.gif")));
     EXPECT_TRUE(SamePixels(panel.Image(ViewMode::Wear), drawing));
 
-    // An opened item has no undo step into what was there before.
-    environment.itemChoices = {ItemIndices{0, static_cast<int>(ItemCategory::Top)}};
+    // No drops the work. An opened item has no undo step into what was there before.
+    Draw(8);
+    host.messageAnswers = {MessageAnswer::No};
     panel.TakeUndoSnapshot();
     ASSERT_TRUE(document.OpenItem(Path("kept.gif")));
+    EXPECT_TRUE(SamePixels(panel.Image(ViewMode::Wear), drawing));
     const DeviceBitmap opened = panel.Image(ViewMode::Wear);
     EXPECT_FALSE(panel.Undo());
     EXPECT_FALSE(panel.StepBack()) << "the history starts at the opened pictures";
