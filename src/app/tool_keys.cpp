@@ -20,13 +20,6 @@ constexpr std::array<char, 10> kToolKeys{'U', 'O', 'L', 'G', 'B', 'I', 'A', 'E',
 
 } // namespace
 
-char ToolKeys::KeyOf(int toolButtonId) {
-    const int index = toolButtonId - kFirstToolButton;
-    return index >= 0 && index < static_cast<int>(kToolKeys.size())
-               ? kToolKeys[static_cast<std::size_t>(index)]
-               : '\0';
-}
-
 ToolKeys::ToolKeys(QWidget& window, CToolPaletteWidget& palette,
                    std::function<void(int)> chooseTool, std::function<bool()> canChoose)
     : QObject(&window), palette_(palette) {

@@ -21,9 +21,6 @@ class ToolKeys : public QObject {
     ToolKeys(QWidget& window, CToolPaletteWidget& palette, std::function<void(int)> chooseTool,
              std::function<bool()> canChoose);
 
-    // The key of a tool button (1000..1009), or 0.
-    static char KeyOf(int toolButtonId);
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
