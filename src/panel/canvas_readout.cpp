@@ -1,5 +1,6 @@
 #include "panel/canvas_readout.h"
 
+#include "catalogue/catalogue.h"
 #include "res/string_table.h"
 
 namespace pattik {
@@ -18,6 +19,18 @@ std::optional<PixelReadout> ReadPixelUnder(const CEditPanel& panel, Point client
     const DeviceBitmap& picture = panel.CurrentImage();
     if (!picture.Contains(pixel.x, pixel.y)) {
         return std::nullopt;
+    }
+    // Where the DP view shows a window of the wear picture, the colour there is the wear
+    // picture's: the DP picture is never shown or saved for such items.
+    const ItemChoice& item = panel.Item();
+    const DpFileSource source = DpFileSourceFor(item.category, item.gender);
+    if (panel.View().viewMode == ViewMode::Dp && source.fromWear && source.width > 0 &&
+        source.height > 0) {
+        const DeviceBitmap& wear = panel.Image(ViewMode::Wear);
+        const int x = (pixel.x - source.x) * wear.Width() / source.width;
+        const int y = (pixel.y - source.y) * wear.Height() / source.height;
+        const COLORREF shown = wear.Contains(x, y) ? wear.At(x, y) : kTransparentMagenta;
+        return PixelReadout{pixel, shown};
     }
     return PixelReadout{pixel, picture.At(pixel.x, pixel.y)};
 }

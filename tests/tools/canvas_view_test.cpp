@@ -99,6 +99,11 @@ TEST_F(ToolTest, TheReadoutNamesThePixelUnderThePointerAndItsColour) {
     EXPECT_EQ(PixelReadoutText(*readout), "12, 30  R 255 G 128 B 0");
     EXPECT_EQ(PixelReadoutText(*ReadPixelUnder(panel, At(Point{13, 30}))), "13, 30  투명");
 
+    // A female top's DP shows the wear picture one column left and 29 rows up.
+    panel.SelectViewMode(ViewMode::Dp);
+    EXPECT_EQ(PixelReadoutText(*ReadPixelUnder(panel, At(Point{11, 1}))), "11, 1  R 255 G 128 B 0");
+    panel.SelectViewMode(ViewMode::Wear);
+
     ASSERT_TRUE(tools.ZoomAround(At(Point{12, 30}), 3));
     EXPECT_EQ(ReadPixelUnder(panel, At(Point{12, 30}))->pixel, (Point{12, 30}));
     EXPECT_FALSE(ReadPixelUnder(panel, Point{2, 2})) << "off the canvas";
