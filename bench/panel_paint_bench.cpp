@@ -14,10 +14,11 @@ void BM_PaintPanel(benchmark::State& state) {
     panel.OnCreate();
     panel.SetUpAfterBarsExist();
     panel.ChangeItem(0, static_cast<int>(ItemCategory::Top));
-    const ToolPreviews previews;
+    // The pencil's dot under a hovering pointer.
+    const Gesture gesture{Point{30, 60}, Point{30, 60}, true, {}};
+    const ToolPreviews previews(gesture);
     panel.SetOverlay(&previews);
     panel.SetTool(ToolKind::Pencil);
-    panel.SetDragging(true);
     const auto view = static_cast<ViewMode>(state.range(0));
     if (view == ViewMode::Dp) {
         panel.OnDpButton();

@@ -17,7 +17,7 @@ struct Editor {
     Editor() {
         panel.OnCreate();
         panel.SetUpAfterBarsExist();
-        panel.SetOverlay(&previews);
+        panel.SetOverlay(&tools.Previews());
         palette.OnCreate();
         panel.ChangeItem(0, static_cast<int>(ItemCategory::Top));
     }
@@ -35,9 +35,8 @@ struct Editor {
     NullPanelHost host;
     NullPaletteHost paletteHost;
     CEditPanel panel{host};
-    ToolPreviews previews;
     CToolPalette palette{panel, paletteHost, host};
-    CanvasTools tools{panel, host, palette};
+    CanvasTools tools{panel, palette, host, host, host};
     DeviceBitmap client{260, 372};
 };
 

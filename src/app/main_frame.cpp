@@ -111,7 +111,7 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::CreateBars() {
     itemBarWidget_ = new CItemBarWidget(nullptr);
     paletteWidget_ = new CToolPaletteWidget(nullptr);
-    panelWidget_ = new CEditPanelWidget(dialogs_, flag_, *keys_, nullptr);
+    panelWidget_ = new CEditPanelWidget(*keys_, nullptr);
     auto* area = new BarArea(this, itemBarWidget_, paletteWidget_, panelWidget_);
     for (QWidget* bar :
          {static_cast<QWidget*>(itemBarWidget_), static_cast<QWidget*>(paletteWidget_),
@@ -121,10 +121,10 @@ void CMainFrame::CreateBars() {
     }
     setCentralWidget(area);
 
-    panel_ = std::make_unique<CEditPanel>(*panelWidget_);
-    panel_->SetOverlay(&previews_);
+    panel_ = std::make_unique<CEditPanel>(*panelWidget_, *panelWidget_, dialogs_);
     palette_ = std::make_unique<CToolPalette>(*panel_, *paletteWidget_, dialogs_);
-    tools_ = std::make_unique<CanvasTools>(*panel_, *panelWidget_, *palette_);
+    tools_ = std::make_unique<CanvasTools>(*panel_, *palette_, *panelWidget_, dialogs_, flag_);
+    panel_->SetOverlay(&tools_->Previews());
     itemBar_ = std::make_unique<CItemBar>(*panel_, *itemBarWidget_, dialogs_, flag_);
     document_ = std::make_unique<CPattikDoc>(*panel_, *itemBar_, dialogs_, flag_, environment_);
 }
@@ -149,7 +149,7 @@ bool CMainFrame::OnCreate() {
         [this](std::optional<QPoint> client) { readouts_->PointerAt(client); });
     toolKeys_ = new ToolKeys(
         *this, *paletteWidget_, [this](int buttonId) { palette_->OnToolButton(buttonId); },
-        [this] { return !panelWidget_->HasPointerCapture(); });
+        [this] { return !tools_->InStroke(); });
     return true;
 }
 

@@ -4,7 +4,6 @@
 #include "app/qt_dialogs.h"
 #include "app/qt_document_environment.h"
 #include "app/recent_files.h"
-#include "tools/previews.h"
 
 #include <QMainWindow>
 
@@ -99,7 +98,6 @@ class CMainFrame : public QMainWindow {
     DocumentFlag flag_;
     QtDialogs dialogs_;
     QtDocumentEnvironment environment_;
-    ToolPreviews previews_;
     FrameKeys* keys_ = nullptr;
 
     CItemBarWidget* itemBarWidget_ = nullptr;

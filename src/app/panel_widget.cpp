@@ -16,9 +16,8 @@
 #include <algorithm>
 
 namespace pattik {
-CEditPanelWidget::CEditPanelWidget(DialogHost& dialogs, DocumentHost& document,
-                                   const FrameKeys& keys, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), document_(document), keys_(keys) {
+CEditPanelWidget::CEditPanelWidget(const FrameKeys& keys, QWidget* parent)
+    : QWidget(parent), keys_(keys) {
     // Hover reaches the tools: the eraser's square and the shapes' cross follow the pointer.
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

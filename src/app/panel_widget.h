@@ -1,7 +1,9 @@
 #pragma once
 
-#include "panel/panel_host.h"
+#include "panel/control_host.h"
 #include "panel/pointer_event.h"
+#include "panel/pointer_host.h"
+#include "panel/view_host.h"
 #include "raster/device_bitmap.h"
 
 #include <QWidget>
@@ -25,15 +27,13 @@ class FrameKeys;
 // The editing panel on screen. The core paints the panel into a client-sized bitmap that
 // this widget shows 1:1; the widget adds only the controls (view buttons, check boxes, the
 // RGB trackbars and edits) and turns each mouse event into one PointerEvent for the tools.
-// It is the panel's host: it repaints, captures, shapes the pointer, runs the airbrush's
-// timer and moves values in and out of its controls; dialogs, the document's flag and the
-// held keys come from the main window.
-class CEditPanelWidget : public QWidget, public PanelHost {
+// It hosts what it owns: the pointer over it (capture, shape, the airbrush's timer, the
+// held keys the main window tracks), its repaints and its controls.
+class CEditPanelWidget : public QWidget, public PointerHost, public ViewHost, public ControlHost {
     Q_OBJECT
 
   public:
-    CEditPanelWidget(DialogHost& dialogs, DocumentHost& document, const FrameKeys& keys,
-                     QWidget* parent);
+    CEditPanelWidget(const FrameKeys& keys, QWidget* parent);
     ~CEditPanelWidget() override;
 
     // Connects the widget to the core once both exist; until then it shows the bar colour.
@@ -70,14 +70,6 @@ class CEditPanelWidget : public QWidget, public PanelHost {
     void Invalidate(const RECT& rect, bool erase) override;
     void InvalidateAll(bool erase) override;
 
-    // DialogHost
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override {
-        return dialogs_.ShowMessage(text, buttons);
-    }
-    std::optional<COLORREF> ChooseColour(COLORREF initial, CustomColours& colours) override {
-        return dialogs_.ChooseColour(initial, colours);
-    }
-
     // ControlHost (panel_widget_controls.cpp)
     std::optional<int> ReadEditInteger(int editId) const override;
     void WriteEditInteger(int editId, int value) override;
@@ -89,10 +81,6 @@ class CEditPanelWidget : public QWidget, public PanelHost {
     void WriteCheckBox(int checkBoxId, bool checked) override;
     void ShowControl(int controlId, bool show) override;
     void SetButtonPushed(int buttonId, bool pushed) override;
-
-    // DocumentHost
-    void SetDocumentModified(bool modified) override { document_.SetDocumentModified(modified); }
-    bool IsDocumentModified() const override { return document_.IsDocumentModified(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -114,8 +102,6 @@ class CEditPanelWidget : public QWidget, public PanelHost {
     void ConnectControls();
     void EraseToBarColour(const RECT& rect);
 
-    DialogHost& dialogs_;
-    DocumentHost& document_;
     const FrameKeys& keys_;
     CEditPanel* panel_ = nullptr;
     CanvasTools* tools_ = nullptr;

@@ -195,11 +195,6 @@ bool CEditPanel::SetEraserSize(int size) {
     return StoreIfOffered(options_.eraserSize, size, {2, 4, 6, 10});
 }
 
-void CEditPanel::SetDragPoints(Point anchor, Point current) {
-    gesture_.anchorPoint = anchor;
-    gesture_.currentPoint = current;
-}
-
 void CEditPanel::InvalidateWells() {
     viewHost_.Invalidate(PanelGeometry::kColourWells, false);
 }
@@ -208,8 +203,7 @@ void CEditPanel::InvalidateCanvas() {
     viewHost_.Invalidate(PanelGeometry::Canvas(CurrentImageSize()), false);
 }
 
-void CEditPanel::InvalidateViews() {
-    const Size size = CurrentImageSize();
+void CEditPanel::InvalidateViews(Size size) {
     viewHost_.Invalidate(PanelGeometry::Preview(size), false);
     viewHost_.Invalidate(PanelGeometry::Canvas(size), false);
 }

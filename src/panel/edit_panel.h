@@ -76,7 +76,6 @@ class CEditPanel {
     // --- State, read-only ---
     const ToolOptions& Options() const { return options_; }
     const DrawingColours& Colours() const { return colours_; }
-    const Gesture& Drag() const { return gesture_; }
     const FloatingSelection& Selection() const { return selection_; }
     const ViewState& View() const { return view_; }
     const ItemChoice& Item() const { return item_; }
@@ -151,11 +150,6 @@ class CEditPanel {
     // Ticks or clears the two boxes from the program's side.
     void SetAvatarDisplay(bool showAvatar, bool avatarInFront);
 
-    // --- Gesture, as the tools' press, drag and release steps move it ---
-    void SetDragPoints(Point anchor, Point current);
-    void SetDragging(bool dragging) { gesture_.isDragging = dragging; }
-    void SetScrollDragOrigin(Point origin) { gesture_.scrollDragOrigin = origin; }
-
     // --- The floating selection ---
     // Floats the rectangle between two opposite corners (normalised here, once) and copies
     // the current picture's pixels inside it into the selection bitmap; the source stays,
@@ -227,7 +221,9 @@ class CEditPanel {
     OutputResult ComposeOutput(const std::string& path);
 
     // Repaints the preview and the canvas, without erasing.
-    void InvalidateViews();
+    void InvalidateViews() { InvalidateViews(CurrentImageSize()); }
+    // The same for a picture of the size given, whichever picture is shown.
+    void InvalidateViews(Size size);
     // Repaints the whole panel, erased first.
     void InvalidateAll() { viewHost_.InvalidateAll(true); }
     // Repaints the two colour wells, without erasing.
@@ -274,7 +270,6 @@ class CEditPanel {
 
     ToolOptions options_;
     DrawingColours colours_;
-    Gesture gesture_;
     FloatingSelection selection_;
     ViewState view_;
     ItemChoice item_;

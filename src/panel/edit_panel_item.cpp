@@ -1,7 +1,6 @@
 // Choosing an item, the artwork under it, and starting a new document.
 #include "image/colour_keys.h"
 #include "panel/edit_panel.h"
-#include "panel/panel_geometry.h"
 #include "raster/bitmap_resources.h"
 #include "res/control_ids.h"
 
@@ -18,8 +17,6 @@ void LoadGuidePicture(CxImage& picture, const DeviceBitmap& bitmap) {
     }
     MakeWhiteTransparent(picture);
 }
-
-constexpr Size kWearSize = kWearImageSize;
 
 } // namespace
 
@@ -80,8 +77,7 @@ void CEditPanel::ResetForNewDocument() {
     selection.FillRect(RECT{0, 0, kHairImageSize.cx, kHairImageSize.cy}, kTransparentMagenta);
     item_.category = ItemCategory::None;
     item_.gender = Gender::None;
-    viewHost_.Invalidate(PanelGeometry::Preview(kWearSize), false);
-    viewHost_.Invalidate(PanelGeometry::Canvas(kWearSize), false);
+    InvalidateViews(kWearImageSize);
 }
 
 } // namespace pattik

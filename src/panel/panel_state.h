@@ -33,15 +33,6 @@ struct DrawingColours {
     COLORREF OtherColour() const { return useSecondary ? primaryColour : secondaryColour; }
 };
 
-// The points of the drag or hover in progress, in picture pixels, and where a hand scroll
-// started, in panel pixels.
-struct Gesture {
-    Point anchorPoint;
-    Point currentPoint;
-    bool isDragging = false;
-    Point scrollDragOrigin;
-};
-
 // Where the floating selection lies in the current picture. The rectangle is normalised
 // (left <= right, top <= bottom) whenever it is set.
 struct FloatingSelection {

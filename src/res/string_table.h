@@ -109,11 +109,17 @@ inline constexpr std::string_view kTooManyColoursPrefix = "의 색이 ";
 inline constexpr std::string_view kTooManyColoursSuffix =
     "개입니다. 254개를 넘는 색은 가장 가까운 색으로 바뀝니다.";
 
-// The tool buttons' tooltips, in the order of the tools.
-inline constexpr std::string_view kToolTipTexts[10] = {
-    "사각형",      "타원",       "직선",   "색 칠하기", "연필",
-    "색 골라내기", "에어브러쉬", "지우개", "선택",      "돋보기",
-};
+// The tool buttons' tooltips.
+inline constexpr std::string_view kRectangleToolTip = "사각형";
+inline constexpr std::string_view kEllipseToolTip = "타원";
+inline constexpr std::string_view kLineToolTip = "직선";
+inline constexpr std::string_view kFloodFillToolTip = "색 칠하기";
+inline constexpr std::string_view kPencilToolTip = "연필";
+inline constexpr std::string_view kColourPickerToolTip = "색 골라내기";
+inline constexpr std::string_view kAirbrushToolTip = "에어브러쉬";
+inline constexpr std::string_view kEraserToolTip = "지우개";
+inline constexpr std::string_view kSelectionToolTip = "선택";
+inline constexpr std::string_view kMagnifierToolTip = "돋보기";
 
 // The status prompts of the rectangle and ellipse buttons: a description, then after the
 // line break the short name.

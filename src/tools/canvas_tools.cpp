@@ -14,20 +14,22 @@
 
 namespace pattik {
 
-CanvasTools::CanvasTools(CEditPanel& panel, PanelHost& host, CToolPalette& palette)
-    : panel_(panel), host_(host), palette_(palette), tool_(panel, host) {}
+CanvasTools::CanvasTools(CEditPanel& panel, CToolPalette& palette, PointerHost& pointer,
+                         DialogHost& dialogs, DocumentHost& document)
+    : panel_(panel), palette_(palette), pointer_(pointer), dialogs_(dialogs), document_(document),
+      tool_(panel, pointer, gesture_) {}
 
 bool CanvasTools::InCanvasFrame(Point client) const {
     return Contains(PanelGeometry::CanvasFrame(panel_.CurrentImageSize()), client.x, client.y);
 }
 
 void CanvasTools::UpdatePointerShape(Point client) {
-    if (host_.IsKeyDown(PolledKey::Space)) {
-        host_.SetPointerShape(PointerShape::Move);
+    if (pointer_.IsKeyDown(PolledKey::Space)) {
+        pointer_.SetPointerShape(PointerShape::Move);
     } else if (InCanvasFrame(client)) {
-        host_.SetPointerShape(PointerShape::Cross);
+        pointer_.SetPointerShape(PointerShape::Cross);
     } else {
-        host_.SetPointerShape(PointerShape::Arrow);
+        pointer_.SetPointerShape(PointerShape::Arrow);
     }
 }
 
@@ -38,8 +40,8 @@ void CanvasTools::Press(const PointerEvent& event, MouseButton button) {
     UpdatePointerShape(p);
 
     // Space turns a left press into the start of a hand scroll; the right button draws.
-    if (button == MouseButton::Left && host_.IsKeyDown(PolledKey::Space)) {
-        panel_.SetScrollDragOrigin(p);
+    if (button == MouseButton::Left && pointer_.IsKeyDown(PolledKey::Space)) {
+        gesture_.scrollDragOrigin = p;
         return;
     }
     if (Contains(PanelGeometry::kColourStrip, p.x, p.y)) {
@@ -50,12 +52,12 @@ void CanvasTools::Press(const PointerEvent& event, MouseButton button) {
         return;
     }
     panel_.TakeUndoSnapshot();
-    host_.SetDocumentModified(true);
-    if (!host_.HasPointerCapture()) {
-        host_.CapturePointer();
+    document_.SetDocumentModified(true);
+    if (!pointer_.HasPointerCapture()) {
+        pointer_.CapturePointer();
     }
-    strokeAccepted_ = true;
-    if (const ToolStep press = TraitsOf(panel_.Options().currentTool).press) {
+    inStroke_ = true;
+    if (const ToolStep press = RowOf(panel_.Options().currentTool).press) {
         press(tool_, q, button);
     }
 }
@@ -65,15 +67,15 @@ bool CanvasTools::PassesGuards() {
     // drawing goes on.
     if (panel_.View().viewMode == ViewMode::Dp) {
         if (const auto warning = DpWarning(panel_.Item().category)) {
-            host_.ShowMessage(*warning, MessageButtons::Ok);
+            dialogs_.ShowMessage(*warning, MessageButtons::Ok);
         }
     }
     if (panel_.Item().gender == Gender::None) {
-        host_.ShowMessage(kChooseGenderAndItemText, MessageButtons::Ok);
+        dialogs_.ShowMessage(kChooseGenderAndItemText, MessageButtons::Ok);
         return false;
     }
     if (panel_.Item().category == ItemCategory::None) {
-        host_.ShowMessage(kChooseItemText, MessageButtons::Ok);
+        dialogs_.ShowMessage(kChooseItemText, MessageButtons::Ok);
         return false;
     }
     return true;
@@ -92,16 +94,16 @@ void CanvasTools::PickFromStrip(Point client, MouseButton button) {
 void CanvasTools::OnMouseMove(const PointerEvent& event) {
     const Point p = event.point;
     UpdatePointerShape(p);
-    if (host_.IsKeyDown(PolledKey::Space) && event.left) {
+    if (pointer_.IsKeyDown(PolledKey::Space) && event.left) {
         HandScroll(p);
         return;
     }
     const Point q = panel_.Mapping().ClientToImage(p);
     if (event.left || event.right) {
-        if (!strokeAccepted_) {
+        if (!inStroke_) {
             return; // the button went down somewhere else: nothing to draw
         }
-        if (const ToolStep drag = TraitsOf(panel_.Options().currentTool).drag) {
+        if (const ToolStep drag = RowOf(panel_.Options().currentTool).drag) {
             drag(tool_, q, event.left ? MouseButton::Left : MouseButton::Right);
             MarkStrokeUnsaved();
         }
@@ -109,38 +111,38 @@ void CanvasTools::OnMouseMove(const PointerEvent& event) {
     }
     // No button is held, so no stroke goes on, whatever swallowed its release (a message
     // box, a release outside the window).
-    if (strokeAccepted_) {
-        StopAirbrush();
-        if (host_.HasPointerCapture()) {
-            host_.ReleasePointer();
+    if (inStroke_) {
+        StopTimerStroke();
+        if (pointer_.HasPointerCapture()) {
+            pointer_.ReleasePointer();
         }
-        strokeAccepted_ = false;
+        inStroke_ = false;
     }
     // Hovering over the canvas shows the tool's preview under the pointer.
-    panel_.SetDragging(InCanvasFrame(p));
-    panel_.SetDragPoints(q, q);
+    gesture_.previewShown = InCanvasFrame(p);
+    gesture_.anchorPoint = q;
+    gesture_.currentPoint = q;
     panel_.InvalidateViews();
 }
 
 void CanvasTools::Release(const PointerEvent& event, MouseButton button) {
-    if (host_.HasPointerCapture()) {
-        host_.ReleasePointer();
+    if (pointer_.HasPointerCapture()) {
+        pointer_.ReleasePointer();
     }
-    const Point q = panel_.Mapping().ClientToImage(event.point);
-    const bool accepted = strokeAccepted_;
-    strokeAccepted_ = false;
+    if (!inStroke_) {
+        return;
+    }
     // A left release with Space held ends a hand scroll, not a stroke; it still stops the
     // airbrush, which would otherwise spray on with no button held.
-    if (button == MouseButton::Left && host_.IsKeyDown(PolledKey::Space)) {
-        StopAirbrush();
+    if (button == MouseButton::Left && pointer_.IsKeyDown(PolledKey::Space)) {
+        StopTimerStroke();
+        inStroke_ = false;
         return;
     }
-    if (!accepted || !panel_.Drag().isDragging) {
-        return;
-    }
+    inStroke_ = false;
     // The release counts wherever it happens, inside the canvas or not.
-    if (const ToolStep release = TraitsOf(panel_.Options().currentTool).release) {
-        release(tool_, q, button);
+    if (const ToolStep release = RowOf(panel_.Options().currentTool).release) {
+        release(tool_, panel_.Mapping().ClientToImage(event.point), button);
         MarkStrokeUnsaved();
     }
 }
@@ -148,23 +150,24 @@ void CanvasTools::Release(const PointerEvent& event, MouseButton button) {
 void CanvasTools::MarkStrokeUnsaved() {
     // The press marked the work unsaved; a save while the button is still down (Ctrl+S in
     // mid-stroke) must not leave the rest of the stroke reading as saved.
-    host_.SetDocumentModified(true);
+    document_.SetDocumentModified(true);
 }
 
-void CanvasTools::StopAirbrush() {
-    if (panel_.Options().currentTool == ToolKind::Airbrush && panel_.Drag().isDragging) {
-        ReleaseAirbrush(tool_, panel_.Drag().currentPoint, MouseButton::Left);
+void CanvasTools::StopTimerStroke() {
+    const ToolRow& row = RowOf(panel_.Options().currentTool);
+    if (inStroke_ && row.tick != nullptr && row.release != nullptr) {
+        row.release(tool_, gesture_.currentPoint, MouseButton::Left);
     }
 }
 
 void CanvasTools::OnTimer(int id) {
-    // A tick that arrives once the stroke is over (queued before the timer stopped) sprays
-    // nothing: the spray belongs to an accepted airbrush stroke only.
-    if (id != kAirbrushTimer || !strokeAccepted_ ||
-        panel_.Options().currentTool != ToolKind::Airbrush || !panel_.Drag().isDragging) {
+    // A tick that arrives once the stroke is over (queued before the timer stopped) does
+    // nothing: the timer belongs to a timer-driven tool's stroke only.
+    const TimerStep tick = RowOf(panel_.Options().currentTool).tick;
+    if (id != kAirbrushTimer || !inStroke_ || tick == nullptr) {
         return;
     }
-    Spray(tool_, panel_.Drag().currentPoint, panel_.Colours().DrawingColour());
+    tick(tool_);
     MarkStrokeUnsaved();
 }
 
@@ -175,7 +178,7 @@ void CanvasTools::HandScroll(Point client) {
         return;
     }
     const float zoom = panel_.View().zoom;
-    const Point origin = panel_.Drag().scrollDragOrigin;
+    const Point origin = gesture_.scrollDragOrigin;
     const Point offset = panel_.View().scrollOffset;
     const std::int64_t dx = std::int64_t{client.x} - origin.x;
     const std::int64_t dy = std::int64_t{client.y} - origin.y;
@@ -184,8 +187,8 @@ void CanvasTools::HandScroll(Point client) {
     };
     panel_.SetScrollOffset(ClampedPoint(offset.x - pixels(dx), offset.y - pixels(dy)));
     const auto whole = static_cast<std::int64_t>(std::trunc(zoom));
-    panel_.SetScrollDragOrigin(Point{std::llabs(dx) >= whole ? client.x : origin.x,
-                                     std::llabs(dy) >= whole ? client.y : origin.y});
+    gesture_.scrollDragOrigin = Point{std::llabs(dx) >= whole ? client.x : origin.x,
+                                      std::llabs(dy) >= whole ? client.y : origin.y};
     panel_.InvalidateCanvas();
 }
 
@@ -201,7 +204,7 @@ void CanvasTools::OnLButtonDblClk(const PointerEvent& event) {
         return;
     }
     // The dialog always opens at black, whatever the well shows; the mixer stays as it is.
-    const std::optional<COLORREF> chosen = host_.ChooseColour(kBlack, palette_.SwatchColours());
+    const std::optional<COLORREF> chosen = dialogs_.ChooseColour(kBlack, palette_.SwatchColours());
     if (!chosen) {
         return;
     }
@@ -219,8 +222,7 @@ void CanvasTools::OnEscape() {
         panel_.CommitFloatingSelection();
     }
     panel_.DropFloatingSelection();
-    host_.Invalidate(PanelGeometry::Preview(kWearImageSize), false);
-    host_.Invalidate(PanelGeometry::Canvas(kWearImageSize), false);
+    panel_.InvalidateViews(kWearImageSize);
 }
 
 void CanvasTools::OnDelete() {
@@ -232,15 +234,15 @@ void CanvasTools::OnUndo() {
     // The picture is no longer what was saved (an undo right after a save brings back what
     // came before it), so New and Exit must ask before dropping it.
     if (panel_.Undo()) {
-        host_.SetDocumentModified(true);
+        document_.SetDocumentModified(true);
     }
 }
 
 bool CanvasTools::ZoomAround(Point client, int steps) {
     constexpr std::array<float, 4> kZooms{2.0f, 4.0f, 6.0f, 10.0f};
     // A stroke in progress keeps the mapping it started with.
-    if (steps == 0 || !panel_.Item().IsChosen() || panel_.View().viewMode != ViewMode::Wear ||
-        host_.HasPointerCapture() || panel_.Drag().isDragging) {
+    if (steps == 0 || InStroke() || !panel_.Item().IsChosen() ||
+        panel_.View().viewMode != ViewMode::Wear) {
         return false;
     }
     const auto current = std::find(kZooms.begin(), kZooms.end(), panel_.View().zoom);
@@ -271,23 +273,21 @@ bool CanvasTools::ZoomAround(Point client, int steps) {
     return true;
 }
 
-void CanvasTools::OnStepBack() {
+bool CanvasTools::OnStepBack() {
     // Mid-stroke the picture belongs to the stroke; the step waits for the release.
-    if (host_.HasPointerCapture() || panel_.Drag().isDragging) {
-        return;
+    if (InStroke() || !panel_.StepBack()) {
+        return false;
     }
-    if (panel_.StepBack()) {
-        host_.SetDocumentModified(true);
-    }
+    document_.SetDocumentModified(true);
+    return true;
 }
 
-void CanvasTools::OnStepForward() {
-    if (host_.HasPointerCapture() || panel_.Drag().isDragging) {
-        return;
+bool CanvasTools::OnStepForward() {
+    if (InStroke() || !panel_.StepForward()) {
+        return false;
     }
-    if (panel_.StepForward()) {
-        host_.SetDocumentModified(true);
-    }
+    document_.SetDocumentModified(true);
+    return true;
 }
 
 } // namespace pattik

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "panel/dialog_host.h"
+#include "panel/document_host.h"
 #include "panel/edit_panel.h"
-#include "panel/panel_host.h"
 #include "panel/pointer_event.h"
+#include "panel/pointer_host.h"
+#include "tools/gesture.h"
+#include "tools/previews.h"
 #include "tools/tool_context.h"
 #include "tools/tool_palette.h"
 #include "tools/tool_steps.h"
@@ -11,7 +15,8 @@ namespace pattik {
 
 // Everything that happens under the mouse on the editing panel, and the editing keys the
 // main window passes on. The window turns each of its events into one PointerEvent and
-// calls the handler; tests call the same handlers.
+// calls the handler; tests call the same handlers. It owns the gesture and the one answer
+// to whether a stroke is going on.
 //
 // A press on the canvas runs, in this order: the colour of the button, the pointer shape,
 // the hand scroll (left button with Space), the colour strip, the DP warning, the gender
@@ -19,10 +24,22 @@ namespace pattik {
 // tool's press. Moves and the release reach the tool only after such an accepted press.
 class CanvasTools {
   public:
-    // The palette's swatches are the colour dialog's custom colours.
-    CanvasTools(CEditPanel& panel, PanelHost& host, CToolPalette& palette);
+    // The palette's swatches are the colour dialog's custom colours. The pointer host
+    // captures and polls keys, the dialogs tell refusals and choose colours, and the
+    // document's flag is marked by every stroke.
+    CanvasTools(CEditPanel& panel, CToolPalette& palette, PointerHost& pointer, DialogHost& dialogs,
+                DocumentHost& document);
     CanvasTools(const CanvasTools&) = delete;
     CanvasTools& operator=(const CanvasTools&) = delete;
+
+    // Whether a stroke is going on: from a press on the canvas that passed the guards until
+    // its release (or the first move that finds no button held). The picture, the mapping
+    // and the document belong to the stroke until then, so zooms, history steps, tool keys,
+    // item changes, New, Open and Save wait. A hover is no stroke.
+    bool InStroke() const { return inStroke_; }
+    const Gesture& CurrentGesture() const { return gesture_; }
+    // What the panel draws over the picture: the current tool's preview of the gesture.
+    const CanvasOverlay& Previews() const { return previews_; }
 
     void OnLButtonDown(const PointerEvent& event) { Press(event, MouseButton::Left); }
     void OnRButtonDown(const PointerEvent& event) { Press(event, MouseButton::Right); }
@@ -41,15 +58,15 @@ class CanvasTools {
     void OnEscape();
     void OnDelete();
     void OnUndo();
-    // The history's steps (the 편집 menu and its keys), marking the work unsaved only when
-    // the picture changed.
     // Ctrl and the wheel: steps through the canvas zooms (2, 4, 6, 10), up for a positive
     // count, keeping the picture pixel under the pointer where it is as far as the scroll
     // limits allow (a point off the canvas keeps the middle of the view). Only the Wear view
     // zooms. True when the zoom changed.
     bool ZoomAround(Point client, int steps);
-    void OnStepBack();
-    void OnStepForward();
+    // The history's steps (the 편집 menu and its keys), marking the work unsaved only when
+    // the picture changed. True when it changed.
+    bool OnStepBack();
+    bool OnStepForward();
 
   private:
     void Press(const PointerEvent& event, MouseButton button);
@@ -60,17 +77,22 @@ class CanvasTools {
     void HandScroll(Point client);
     void UpdatePointerShape(Point client);
     bool InCanvasFrame(Point client) const;
-    void StopAirbrush();
+    // Ends the stroke of a timer-driven tool (the airbrush), so its timer stops.
+    void StopTimerStroke();
     // Each step of an accepted stroke may change the picture.
     void MarkStrokeUnsaved();
 
     CEditPanel& panel_;
-    PanelHost& host_;
     CToolPalette& palette_;
+    PointerHost& pointer_;
+    DialogHost& dialogs_;
+    DocumentHost& document_;
+    Gesture gesture_;
+    ToolPreviews previews_{gesture_};
     ToolContext tool_;
     // Set by a press that passed the guards and reached its tool; moves and the release
     // reach the tool only while it is set, and every release clears it.
-    bool strokeAccepted_ = false;
+    bool inStroke_ = false;
 };
 
 } // namespace pattik

@@ -21,8 +21,8 @@ RECT EraserSquare(Point centre, int side) {
     return ClampedRect(centre.x - half, centre.y - half, centre.x + half, centre.y + half);
 }
 
-void PreviewEraser(const CEditPanel& panel, DrawingContext& composition) {
-    const RECT square = EraserSquare(panel.Drag().anchorPoint, panel.Options().eraserSize);
+void PreviewEraser(const CEditPanel& panel, const Gesture& gesture, DrawingContext& composition) {
+    const RECT square = EraserSquare(gesture.anchorPoint, panel.Options().eraserSize);
     const RasterOp previous = composition.SetROP2(RasterOp::XorPen);
     DrawRectangleShape(composition, kEraserOutline, Point{square.left, square.top},
                        Point{square.right, square.bottom});
@@ -33,7 +33,8 @@ void PreviewEraser(const CEditPanel& panel, DrawingContext& composition) {
 // two reported positions.
 void EraseAt(ToolContext& tool, Point q, MouseButton) {
     tool.SetDragPoints(q, q);
-    EraseSquare(tool, q);
+    const RECT square = EraserSquare(q, tool.Options().eraserSize);
+    EraseArea(tool, Point{square.left, square.top}, Point{square.right, square.bottom});
 }
 
 } // namespace pattik

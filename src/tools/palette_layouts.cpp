@@ -3,13 +3,6 @@
 namespace pattik {
 namespace {
 
-constexpr int kLineWidths = 0;
-constexpr int kFillStyles = 1;
-constexpr int kSpraySizes = 2;
-constexpr int kZooms = 3;
-constexpr int kEraserSizes = 4;
-constexpr int kSelectionModes = 5;
-
 constexpr RECT Place(int x, int y, int width, int height) {
     return RECT{x, y, x + width, y + height};
 }
@@ -24,7 +17,8 @@ constexpr OptionLayout FourRows(int firstFace, const int (&pressed)[4]) {
     return layout;
 }
 
-constexpr std::array<OptionLayout, kLayoutCount> kLayouts{{
+// In the order of OptionSet.
+constexpr std::array<OptionLayout, kOptionSetCount> kLayouts{{
     FourRows(152, {234, 213, 214, 215}),
     {{{true, Place(6, 160, 48, 19), 158, 218},
       {true, Place(6, 179, 48, 19), 159, 229},
@@ -40,12 +34,10 @@ constexpr std::array<OptionLayout, kLayoutCount> kLayouts{{
     {},
 }};
 
-constexpr OptionLayout kNoOptions{};
-
-// Options 1..4 of each layout; the fourth fill style would fill as the third does, but its
+// Options 1..4 of each set; the fourth fill style would fill as the third does, but its
 // button is never shown.
 constexpr std::optional<int> kNone;
-constexpr std::array<std::array<std::optional<int>, 4>, kLayoutCount> kValues{{
+constexpr std::array<std::array<std::optional<int>, 4>, kOptionSetCount> kValues{{
     {1, 3, 5, 7},
     {kOutlineOnly, kFilledWithOtherColour, kFilledWithDrawingColour, kFilledWithDrawingColour},
     {5, 10, 15, kNone},
@@ -55,87 +47,69 @@ constexpr std::array<std::array<std::optional<int>, 4>, kLayoutCount> kValues{{
     {kNone, kNone, kNone, kNone},
 }};
 
-constexpr std::array<ButtonFaces, 10> kToolFaces{{
-    {141, 208},
-    {142, 209},
-    {140, 207},
-    {145, 212},
-    {139, 230},
-    {146, 228},
-    {143, 210},
-    {144, 211},
-    {147, 233},
-    {138, 205},
-}};
-
-bool IsLayout(int layout) {
-    return layout >= 0 && layout < kLayoutCount;
+// A value outside the set shows and chooses nothing, as OptionSet::None does.
+std::size_t IndexOf(OptionSet options) {
+    const auto index = static_cast<std::size_t>(options);
+    return index < kLayouts.size() ? index : static_cast<std::size_t>(OptionSet::None);
 }
 
 } // namespace
 
-const OptionLayout& OptionLayoutOf(int layout) {
-    return IsLayout(layout) ? kLayouts[static_cast<std::size_t>(layout)] : kNoOptions;
+const OptionLayout& OptionLayoutOf(OptionSet options) {
+    return kLayouts[IndexOf(options)];
 }
 
-ButtonFaces ToolButtonFaces(ToolKind tool) {
-    const int index = static_cast<int>(tool);
-    if (index < 0 || index >= static_cast<int>(kToolFaces.size())) {
-        return ButtonFaces{};
-    }
-    return kToolFaces[static_cast<std::size_t>(index)];
-}
-
-std::optional<int> OptionValue(int layout, int option) {
-    if (!IsLayout(layout) || option < 0 || option >= 4) {
+std::optional<int> OptionValue(OptionSet options, int option) {
+    if (option < 0 || option >= 4) {
         return std::nullopt;
     }
-    return kValues[static_cast<std::size_t>(layout)][static_cast<std::size_t>(option)];
+    return kValues[IndexOf(options)][static_cast<std::size_t>(option)];
 }
 
-void ApplyOption(CEditPanel& panel, int layout, int value) {
-    switch (layout) {
-    case kLineWidths:
+void ApplyOption(CEditPanel& panel, OptionSet options, int value) {
+    switch (options) {
+    case OptionSet::LineWidths:
         panel.SetLineWidth(value);
         break;
-    case kFillStyles:
+    case OptionSet::FillStyles:
         panel.SetFillStyle(value);
         break;
-    case kSpraySizes:
+    case OptionSet::SpraySizes:
         panel.SetSpraySize(value);
         break;
-    case kZooms:
+    case OptionSet::Zooms:
         panel.SetZoom(static_cast<float>(value));
         break;
-    case kEraserSizes:
+    case OptionSet::EraserSizes:
         panel.SetEraserSize(value);
         break;
-    case kSelectionModes:
+    case OptionSet::SelectionModes:
         panel.SetOpaqueSelection(value != 0);
         break;
-    default:
+    case OptionSet::None:
         break;
     }
 }
 
-std::optional<int> CurrentOptionValue(const CEditPanel& panel, int layout) {
+std::optional<int> CurrentOptionValue(const CEditPanel& panel, OptionSet set) {
     const ToolOptions& options = panel.Options();
-    switch (layout) {
-    case kLineWidths:
+    switch (set) {
+    case OptionSet::LineWidths:
         return options.lineWidth;
-    case kFillStyles:
+    case OptionSet::FillStyles:
         return options.fillStyle;
-    case kSpraySizes:
+    case OptionSet::SpraySizes:
         return options.spraySize;
-    case kZooms:
+    case OptionSet::Zooms:
         return static_cast<int>(panel.View().zoom);
-    case kEraserSizes:
+    case OptionSet::EraserSizes:
         return options.eraserSize;
-    case kSelectionModes:
+    case OptionSet::SelectionModes:
         return options.opaqueSelection ? 1 : 0;
-    default:
-        return std::nullopt;
+    case OptionSet::None:
+        break;
     }
+    return std::nullopt;
 }
 
 } // namespace pattik

@@ -8,6 +8,18 @@
 
 namespace pattik {
 
+// Which values a tool's option buttons choose between.
+enum class OptionSet {
+    LineWidths,
+    FillStyles,
+    SpraySizes,
+    Zooms,
+    EraserSizes,
+    SelectionModes,
+    None,
+};
+inline constexpr int kOptionSetCount = 7;
+
 // One option button as a layout shows it: where, with which faces (bitmap resources), or
 // hidden.
 struct OptionPlace {
@@ -18,24 +30,22 @@ struct OptionPlace {
 };
 using OptionLayout = std::array<OptionPlace, 4>;
 
-// The option layouts, by number: 0 line widths, 1 fill styles, 2 spray sizes, 3 zooms,
-// 4 eraser sizes, 5 selection modes, 6 none. Anything else shows no option.
-inline constexpr int kLayoutCount = 7;
-const OptionLayout& OptionLayoutOf(int layout);
+// Where an option set puts the four option buttons and with which faces; OptionSet::None
+// shows none.
+const OptionLayout& OptionLayoutOf(OptionSet options);
 
-// The faces of a tool button, up and pressed.
+// The faces of a palette button (bitmap resources), up and pressed.
 struct ButtonFaces {
     int up = 0;
     int pressed = 0;
 };
-ButtonFaces ToolButtonFaces(ToolKind tool);
 
-// What option k (0..3) of a layout sets; nothing for an option that does nothing.
-std::optional<int> OptionValue(int layout, int option);
-// Sets the panel's value that a layout's options choose between.
-void ApplyOption(CEditPanel& panel, int layout, int value);
-// The panel's value that a layout's options choose between (the zoom truncated), or
-// nothing for a layout without options.
-std::optional<int> CurrentOptionValue(const CEditPanel& panel, int layout);
+// What option k (0..3) of a set chooses; nothing for an option that does nothing.
+std::optional<int> OptionValue(OptionSet options, int option);
+// Sets the panel's value that a set's options choose between.
+void ApplyOption(CEditPanel& panel, OptionSet options, int value);
+// The panel's value that a set's options choose between (the zoom truncated), or nothing
+// for a tool without options.
+std::optional<int> CurrentOptionValue(const CEditPanel& panel, OptionSet options);
 
 } // namespace pattik

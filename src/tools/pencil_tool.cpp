@@ -9,9 +9,8 @@
 
 namespace pattik {
 
-void PreviewPencil(const CEditPanel& panel, DrawingContext& composition) {
-    const Gesture& drag = panel.Drag();
-    if (!drag.isDragging) {
+void PreviewPencil(const CEditPanel& panel, const Gesture& drag, DrawingContext& composition) {
+    if (!drag.previewShown) {
         return;
     }
     const Pen pen = StrokeStyle(panel.Options(), panel.Colours().DrawingColour()).pen;
@@ -21,7 +20,7 @@ void PreviewPencil(const CEditPanel& panel, DrawingContext& composition) {
 
 void PressPencil(ToolContext& tool, Point q, MouseButton button) {
     tool.SetDragPoints(q, q);
-    tool.SetDragging(true);
+    tool.ShowPreview(true);
     if (button == MouseButton::Left) {
         DrawSegment(tool, q, q, ColourOf(tool, button));
     }
@@ -38,7 +37,7 @@ void DragPencil(ToolContext& tool, Point q, MouseButton button) {
 
 // A left release sets the release pixel; a right one closes the stroke up to it.
 void ReleasePencil(ToolContext& tool, Point q, MouseButton button) {
-    tool.SetDragging(false);
+    tool.ShowPreview(false);
     if (button == MouseButton::Left) {
         tool.SetDragPoints(q, q);
         DrawSegment(tool, q, q, ColourOf(tool, button));

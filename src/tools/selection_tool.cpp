@@ -28,10 +28,9 @@ int Difference(int to, int from) {
 
 } // namespace
 
-void PreviewSelection(const CEditPanel& panel, DrawingContext& composition) {
+void PreviewSelection(const CEditPanel& panel, const Gesture& drag, DrawingContext& composition) {
     const FloatingSelection& selection = panel.Selection();
-    const Gesture& drag = panel.Drag();
-    if (!drag.isDragging && !selection.hasFloatingSelection) {
+    if (!drag.previewShown && !selection.hasFloatingSelection) {
         return;
     }
     const RECT& rect = selection.selectionRect;
@@ -61,14 +60,14 @@ void PressSelection(ToolContext& tool, Point q, MouseButton) {
     if (selection.hasFloatingSelection) {
         if (Contains(selection.selectionRect, q.x, q.y)) {
             tool.SetDragPoints(q, tool.Drag().currentPoint);
-            tool.SetDragging(true);
+            tool.ShowPreview(true);
             return;
         }
         tool.CommitFloatingSelection();
         tool.DropFloatingSelection();
     }
     tool.SetDragPoints(q, q);
-    tool.SetDragging(true);
+    tool.ShowPreview(true);
 }
 
 void DragSelection(ToolContext& tool, Point q, MouseButton) {
@@ -77,7 +76,7 @@ void DragSelection(ToolContext& tool, Point q, MouseButton) {
         tool.MoveSelectionBy(Difference(q.x, anchor.x), Difference(q.y, anchor.y));
         tool.SetDragPoints(q, q);
         tool.InvalidateViews();
-    } else if (tool.Drag().isDragging) {
+    } else {
         tool.SetDragPoints(tool.Drag().anchorPoint, q);
         tool.InvalidateViews();
     }
@@ -86,7 +85,7 @@ void DragSelection(ToolContext& tool, Point q, MouseButton) {
 void ReleaseSelection(ToolContext& tool, Point q, MouseButton) {
     const Point anchor = tool.Drag().anchorPoint;
     tool.SetDragPoints(anchor, q);
-    tool.SetDragging(false);
+    tool.ShowPreview(false);
     // The end of a move, or a click that dragged out nothing.
     if (tool.Selection().hasFloatingSelection || q == anchor) {
         return;

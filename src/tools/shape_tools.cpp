@@ -1,5 +1,5 @@
 // The two-corner tools: rectangle, ellipse and line. Each previews its shape between the
-// drag's points while a drag (or a hover over the canvas) is in progress.
+// gesture's points while the preview is shown: during a drag, and as a dot under a hover.
 #include "tools/previews.h"
 #include "tools/shapes.h"
 #include "tools/tool_routines.h"
@@ -32,9 +32,9 @@ namespace {
 
 using FilledShape = void (*)(DrawingContext&, const ShapeStyle&, Point, Point);
 
-void PreviewFilledShape(const CEditPanel& panel, DrawingContext& composition, FilledShape draw) {
-    const Gesture& drag = panel.Drag();
-    if (drag.isDragging) {
+void PreviewFilledShape(const CEditPanel& panel, const Gesture& drag, DrawingContext& composition,
+                        FilledShape draw) {
+    if (drag.previewShown) {
         const DrawingColours& colours = panel.Colours();
         draw(composition, FilledShapeStyle(panel.Options(), colours, colours.DrawingColour()),
              drag.anchorPoint, drag.currentPoint);
@@ -43,17 +43,17 @@ void PreviewFilledShape(const CEditPanel& panel, DrawingContext& composition, Fi
 
 } // namespace
 
-void PreviewRectangle(const CEditPanel& panel, DrawingContext& composition) {
-    PreviewFilledShape(panel, composition, DrawRectangleShape);
+void PreviewRectangle(const CEditPanel& panel, const Gesture& gesture,
+                      DrawingContext& composition) {
+    PreviewFilledShape(panel, gesture, composition, DrawRectangleShape);
 }
 
-void PreviewEllipse(const CEditPanel& panel, DrawingContext& composition) {
-    PreviewFilledShape(panel, composition, DrawEllipseShape);
+void PreviewEllipse(const CEditPanel& panel, const Gesture& gesture, DrawingContext& composition) {
+    PreviewFilledShape(panel, gesture, composition, DrawEllipseShape);
 }
 
-void PreviewLine(const CEditPanel& panel, DrawingContext& composition) {
-    const Gesture& drag = panel.Drag();
-    if (drag.isDragging) {
+void PreviewLine(const CEditPanel& panel, const Gesture& drag, DrawingContext& composition) {
+    if (drag.previewShown) {
         const Pen pen = StrokeStyle(panel.Options(), panel.Colours().DrawingColour()).pen;
         DrawSegmentShape(composition, pen, drag.anchorPoint, drag.currentPoint);
     }
@@ -61,14 +61,12 @@ void PreviewLine(const CEditPanel& panel, DrawingContext& composition) {
 
 void PressShape(ToolContext& tool, Point q, MouseButton) {
     tool.SetDragPoints(q, q);
-    tool.SetDragging(true);
+    tool.ShowPreview(true);
 }
 
 void DragShape(ToolContext& tool, Point q, MouseButton) {
-    if (tool.Drag().isDragging) {
-        tool.SetDragPoints(tool.Drag().anchorPoint, q);
-        tool.InvalidateViews();
-    }
+    tool.SetDragPoints(tool.Drag().anchorPoint, q);
+    tool.InvalidateViews();
 }
 
 namespace {
@@ -78,7 +76,7 @@ template <void (*Draw)(ToolContext&, Point, Point, COLORREF)>
 void ReleaseTwoCornerShape(ToolContext& tool, Point q, MouseButton button) {
     const Point anchor = tool.Drag().anchorPoint;
     tool.SetDragPoints(anchor, q);
-    tool.SetDragging(false);
+    tool.ShowPreview(false);
     Draw(tool, anchor, q, ColourOf(tool, button));
 }
 

@@ -2,21 +2,23 @@
 
 #include "panel/edit_panel.h"
 #include "panel/pointer_host.h"
+#include "tools/gesture.h"
 #include "tools/spray_random.h"
 
 namespace pattik {
 
 // What a tool may see and do, and nothing more: the current picture to draw into, the
-// colours and options, the drag's points, the pointer and the keys, the selection and undo
+// colours and options, the gesture, the pointer and the keys, the selection and undo
 // operations, and a repaint of the views. A tool never holds the panel or the window.
 class ToolContext {
   public:
-    ToolContext(CEditPanel& panel, PointerHost& pointer) : panel_(panel), pointer_(pointer) {}
+    ToolContext(CEditPanel& panel, PointerHost& pointer, Gesture& gesture)
+        : panel_(panel), pointer_(pointer), gesture_(gesture) {}
 
     // Reading.
     const ToolOptions& Options() const { return panel_.Options(); }
     const DrawingColours& Colours() const { return panel_.Colours(); }
-    const Gesture& Drag() const { return panel_.Drag(); }
+    const Gesture& Drag() const { return gesture_; }
     const FloatingSelection& Selection() const { return panel_.Selection(); }
     Size ImageSize() const { return panel_.CurrentImageSize(); }
     const DeviceBitmap& Image() const { return panel_.CurrentImage(); }
@@ -27,9 +29,12 @@ class ToolContext {
     DrawingContext ImageContext() { return panel_.CurrentImageContext(); }
     void InvalidateViews() { panel_.InvalidateViews(); }
 
-    // The drag.
-    void SetDragPoints(Point anchor, Point current) { panel_.SetDragPoints(anchor, current); }
-    void SetDragging(bool dragging) { panel_.SetDragging(dragging); }
+    // The gesture.
+    void SetDragPoints(Point anchor, Point current) {
+        gesture_.anchorPoint = anchor;
+        gesture_.currentPoint = current;
+    }
+    void ShowPreview(bool shown) { gesture_.previewShown = shown; }
 
     // The pointer, the polled keys and the timer.
     void CapturePointer() { pointer_.CapturePointer(); }
@@ -56,6 +61,7 @@ class ToolContext {
   private:
     CEditPanel& panel_;
     PointerHost& pointer_;
+    Gesture& gesture_;
     SprayRandom random_;
 };
 

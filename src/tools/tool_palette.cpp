@@ -2,15 +2,12 @@
 
 #include "panel/panel_geometry.h"
 #include "res/control_ids.h"
-#include "res/string_table.h"
 #include "tools/palette_layouts.h"
 #include "tools/tool_table.h"
 
 namespace pattik {
 namespace {
 
-constexpr int kToolCount = kLastToolButton - kFirstToolButton + 1;
-constexpr int kMagnifierButton = kFirstToolButton + static_cast<int>(ToolKind::Magnifier);
 constexpr Size kToolButtonSize{30, 30};
 // Where the option buttons wait before a layout places them.
 constexpr RECT kOptionHome{0, 150, 30, 180};
@@ -22,10 +19,6 @@ constexpr CustomColours kInitialSwatches{
     RGB(0, 0, 128),   RGB(128, 0, 128),   RGB(0, 64, 64),     RGB(0, 128, 255),
     RGB(128, 0, 255), RGB(255, 0, 128),   RGB(128, 64, 0),    RGB(255, 128, 64),
 };
-
-int ButtonOf(ToolKind tool) {
-    return kFirstToolButton + static_cast<int>(tool);
-}
 
 // The option buttons' index (0..3), or -1 for another id.
 int OptionIndex(int buttonId) {
@@ -50,43 +43,42 @@ CToolPalette::CToolPalette(CEditPanel& panel, PaletteHost& host, DialogHost& dia
     : panel_(panel), host_(host), dialogs_(dialogs), swatchColours_(kInitialSwatches) {}
 
 int CToolPalette::OnCreate() {
-    for (int index = 0; index < kToolCount; ++index) {
-        const int button = kFirstToolButton + index;
-        const ButtonFaces faces = ToolButtonFaces(static_cast<ToolKind>(index));
-        host_.PlaceButton(button, ToolButtonPlace(index));
-        host_.SetButtonFaces(button, faces.up, faces.pressed);
+    for (const ToolRow& tool : ToolRows()) {
+        const int button = tool.ButtonId();
+        host_.PlaceButton(button, ToolButtonPlace(static_cast<int>(tool.kind)));
+        host_.SetButtonFaces(button, tool.faces.up, tool.faces.pressed);
         host_.ShowButton(button, true);
         host_.EnableButton(button, true);
-        host_.SetToolTip(button, kToolTipTexts[index]);
+        host_.SetToolTip(button, tool.toolTip);
     }
     for (const int button : kOptionButtons) {
         host_.PlaceButton(button, kOptionHome);
     }
-    OnToolButton(ButtonOf(ToolKind::Rectangle));
+    OnToolButton(RowOf(ToolKind::Rectangle).ButtonId());
     OnOptionButton(kOptionButtons[0]);
-    OnToolButton(ButtonOf(ToolKind::Pencil));
+    OnToolButton(RowOf(ToolKind::Pencil).ButtonId());
     OnOptionButton(kOptionButtons[0]);
     return 0;
 }
 
 void CToolPalette::MarkTool(ToolKind tool) {
-    for (int button = kFirstToolButton; button <= kLastToolButton; ++button) {
-        host_.EnableButton(button, button != ButtonOf(tool));
+    for (const ToolRow& row : ToolRows()) {
+        host_.EnableButton(row.ButtonId(), row.kind != tool);
     }
 }
 
 void CToolPalette::OnToolButton(int buttonId) {
-    if (buttonId < kFirstToolButton || buttonId > kLastToolButton) {
+    const std::optional<ToolKind> tool = ToolOfButton(buttonId);
+    if (!tool) {
         return;
     }
-    const auto tool = static_cast<ToolKind>(buttonId - kFirstToolButton);
-    if (buttonId == kMagnifierButton) {
-        // The magnifier is one-shot: its options set the zoom and go back to this tool.
-        previousTool_ = static_cast<int>(panel_.Options().currentTool);
+    if (RowOf(*tool).oneShot) {
+        // A one-shot tool's option (the magnifier's zoom) goes back to the tool before it.
+        previousTool_ = panel_.Options().currentTool;
     }
-    panel_.SetTool(tool);
-    MarkTool(tool);
-    ShowLayout(TraitsOf(tool).optionLayout);
+    panel_.SetTool(*tool);
+    MarkTool(*tool);
+    ShowLayout(RowOf(*tool).options);
     SyncOptionButtons();
 }
 
@@ -95,21 +87,19 @@ void CToolPalette::OnOptionButton(int buttonId) {
     if (option < 0) {
         return;
     }
-    const ToolKind tool = panel_.Options().currentTool;
-    const int layout = TraitsOf(tool).optionLayout;
-    if (const std::optional<int> value = OptionValue(layout, option)) {
-        ApplyOption(panel_, layout, *value);
-        if (tool == ToolKind::Magnifier) {
-            const auto previous = static_cast<ToolKind>(previousTool_);
+    const ToolRow& tool = RowOf(panel_.Options().currentTool);
+    if (const std::optional<int> value = OptionValue(tool.options, option)) {
+        ApplyOption(panel_, tool.options, *value);
+        if (tool.oneShot) {
             ShowLayout(previousLayout_);
-            panel_.SetTool(previous);
-            MarkTool(previous);
+            panel_.SetTool(previousTool_);
+            MarkTool(previousTool_);
         }
     }
     SyncOptionButtons();
 }
 
-void CToolPalette::ShowLayout(int layout) {
+void CToolPalette::ShowLayout(OptionSet layout) {
     for (const int button : kOptionButtons) {
         host_.ShowButton(button, true);
     }
@@ -129,7 +119,7 @@ void CToolPalette::ShowLayout(int layout) {
 }
 
 void CToolPalette::SyncOptionButtons() {
-    const int layout = TraitsOf(panel_.Options().currentTool).optionLayout;
+    const OptionSet layout = RowOf(panel_.Options().currentTool).options;
     const std::optional<int> current = CurrentOptionValue(panel_, layout);
     if (!current) {
         return;

@@ -4,6 +4,7 @@
 #include "panel/edit_panel.h"
 #include "panel/palette_host.h"
 #include "raster/drawing_context.h"
+#include "tools/palette_layouts.h"
 
 namespace pattik {
 
@@ -50,23 +51,22 @@ class CToolPalette {
     // The rectangle a swatch fills.
     static RECT SwatchRect(int index);
 
-    int PreviousTool() const { return previousTool_; }
-    int PreviousLayout() const { return previousLayout_; }
-    int CurrentLayout() const { return currentLayout_; }
+    ToolKind PreviousTool() const { return previousTool_; }
+    OptionSet CurrentLayout() const { return currentLayout_; }
 
   private:
     // Disables the tool's button and enables the nine others.
     void MarkTool(ToolKind tool);
-    void ShowLayout(int layout);
+    void ShowLayout(OptionSet layout);
     void SyncOptionButtons();
     void PickSwatch(Point point, bool secondary);
 
     CEditPanel& panel_;
     PaletteHost& host_;
     DialogHost& dialogs_;
-    int previousTool_ = static_cast<int>(ToolKind::None);
-    int previousLayout_ = 0;
-    int currentLayout_ = 0;
+    ToolKind previousTool_ = ToolKind::None;
+    OptionSet previousLayout_ = OptionSet::LineWidths;
+    OptionSet currentLayout_ = OptionSet::LineWidths;
     CustomColours swatchColours_;
 };
 

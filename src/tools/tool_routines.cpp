@@ -9,14 +9,6 @@
 namespace pattik {
 namespace {
 
-// The eraser paints through DrawRectangle with a pen and brush of its own.
-ShapeStyle RectangleStyle(const ToolContext& tool, COLORREF colour) {
-    if (tool.Options().currentTool == ToolKind::Eraser) {
-        return ShapeStyle{Pen{PenStyle::Solid, 1, colour}, Brush{BrushStyle::Solid, colour}};
-    }
-    return FilledShapeStyle(tool.Options(), tool.Colours(), colour);
-}
-
 int TruncateToInt(double value) {
     return static_cast<int>(std::clamp(std::trunc(value), double{INT_MIN}, double{INT_MAX}));
 }
@@ -34,7 +26,7 @@ void DrawSegment(ToolContext& tool, Point from, Point to, COLORREF colour) {
 
 void DrawRectangle(ToolContext& tool, Point from, Point to, COLORREF colour) {
     DrawingContext image = tool.ImageContext();
-    DrawRectangleShape(image, RectangleStyle(tool, colour), from, to);
+    DrawRectangleShape(image, FilledShapeStyle(tool.Options(), tool.Colours(), colour), from, to);
     tool.InvalidateViews();
 }
 
@@ -50,12 +42,6 @@ void EraseArea(ToolContext& tool, Point from, Point to) {
     DrawingContext image = tool.ImageContext();
     DrawRectangleShape(image, kErase, from, to);
     tool.InvalidateViews();
-}
-
-void EraseSquare(ToolContext& tool, Point centre) {
-    const RECT square = EraserSquare(centre, tool.Options().eraserSize);
-    DrawRectangle(tool, Point{square.left, square.top}, Point{square.right, square.bottom},
-                  kTransparentMagenta);
 }
 
 void Spray(ToolContext& tool, Point at, COLORREF colour) {

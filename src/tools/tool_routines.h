@@ -11,15 +11,11 @@ namespace pattik {
 // A click of a one-pixel pen sets the one pixel; anything else is a stroke of the line
 // width that paints its first point and leaves out its last.
 void DrawSegment(ToolContext& tool, Point from, Point to, COLORREF colour);
-// The outline in the colour and the inside as the fill style says. The eraser's squares
-// come through here too: while the eraser is the tool, a one-pixel outline and a solid
-// inside, both in the colour.
+// The outline in the colour and the inside as the fill style says.
 void DrawRectangle(ToolContext& tool, Point from, Point to, COLORREF colour);
 void DrawEllipse(ToolContext& tool, Point from, Point to, COLORREF colour);
-// Makes the whole box between two corners transparent.
+// Makes the whole box between two corners transparent (right and bottom edges left out).
 void EraseArea(ToolContext& tool, Point from, Point to);
-// The eraser's square around a point (EraserSquare), made transparent.
-void EraseSquare(ToolContext& tool, Point centre);
 
 // One airbrush burst of spraySize dots around a point: each dot lies r < spraySize pixels
 // away at a whole-degree angle, the sine going to x and the cosine to y. The distance and

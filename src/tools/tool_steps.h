@@ -15,6 +15,8 @@ inline COLORREF ColourOf(const ToolContext& tool, MouseButton button) {
 // A tool's part of a press that passed the guards, of a move with a button held, and of the
 // release that ends the stroke; q is the pointer's picture pixel, unclamped.
 using ToolStep = void (*)(ToolContext& tool, Point q, MouseButton button);
+// A timer-driven tool's part of each tick of the panel's timer during its stroke.
+using TimerStep = void (*)(ToolContext& tool);
 
 // Rectangle, ellipse and line (shape_tools.cpp): a drag between two corners, drawn at the
 // release.
@@ -36,6 +38,7 @@ void EraseAt(ToolContext& tool, Point q, MouseButton button);
 void PressAirbrush(ToolContext& tool, Point q, MouseButton button);
 void DragAirbrush(ToolContext& tool, Point q, MouseButton button);
 void ReleaseAirbrush(ToolContext& tool, Point q, MouseButton button);
+void SprayAirbrush(ToolContext& tool);
 
 // Flood fill and colour picker (fill_tools.cpp): all at the press.
 void PressFloodFill(ToolContext& tool, Point q, MouseButton button);

@@ -1,41 +1,130 @@
 #include "tools/tool_table.h"
 
-#include <array>
+#include "res/string_table.h"
 
 namespace pattik {
 namespace {
 
-// In the order of the palette's buttons, so a tool's number is its row. Option layouts:
-// 0 line widths, 1 fill styles, 2 spray sizes, 3 zooms, 4 eraser sizes, 5 selection modes,
-// 6 none.
-constexpr std::array<ToolTraits, 10> kTools{{
-    {ToolKind::Rectangle, PressShape, DragShape, ReleaseRectangle, PreviewRectangle, 1},
-    {ToolKind::Ellipse, PressShape, DragShape, ReleaseEllipse, PreviewEllipse, 1},
-    {ToolKind::Line, PressShape, DragShape, ReleaseLine, PreviewLine, 0},
-    {ToolKind::FloodFill, PressFloodFill, nullptr, nullptr, nullptr, 6},
-    {ToolKind::Pencil, PressPencil, DragPencil, ReleasePencil, PreviewPencil, 0},
-    {ToolKind::ColourPicker, PressColourPicker, nullptr, nullptr, nullptr, 6},
-    {ToolKind::Airbrush, PressAirbrush, DragAirbrush, ReleaseAirbrush, nullptr, 2},
-    {ToolKind::Eraser, EraseAt, EraseAt, nullptr, PreviewEraser, 4},
-    {ToolKind::Selection, PressSelection, DragSelection, ReleaseSelection, PreviewSelection, 5},
-    {ToolKind::Magnifier, nullptr, nullptr, nullptr, nullptr, 3},
+// In the order of the palette's buttons, so a tool's number is its row.
+constexpr std::array<ToolRow, kToolCount> kTools{{
+    {.kind = ToolKind::Rectangle,
+     .key = 'U',
+     .toolTip = kRectangleToolTip,
+     .faces = {141, 208},
+     .options = OptionSet::FillStyles,
+     .press = PressShape,
+     .drag = DragShape,
+     .release = ReleaseRectangle,
+     .preview = PreviewRectangle},
+    {.kind = ToolKind::Ellipse,
+     .key = 'O',
+     .toolTip = kEllipseToolTip,
+     .faces = {142, 209},
+     .options = OptionSet::FillStyles,
+     .press = PressShape,
+     .drag = DragShape,
+     .release = ReleaseEllipse,
+     .preview = PreviewEllipse},
+    {.kind = ToolKind::Line,
+     .key = 'L',
+     .toolTip = kLineToolTip,
+     .faces = {140, 207},
+     .options = OptionSet::LineWidths,
+     .press = PressShape,
+     .drag = DragShape,
+     .release = ReleaseLine,
+     .preview = PreviewLine},
+    {.kind = ToolKind::FloodFill,
+     .key = 'G',
+     .toolTip = kFloodFillToolTip,
+     .faces = {145, 212},
+     .options = OptionSet::None,
+     .press = PressFloodFill},
+    {.kind = ToolKind::Pencil,
+     .key = 'B',
+     .toolTip = kPencilToolTip,
+     .faces = {139, 230},
+     .options = OptionSet::LineWidths,
+     .press = PressPencil,
+     .drag = DragPencil,
+     .release = ReleasePencil,
+     .preview = PreviewPencil},
+    {.kind = ToolKind::ColourPicker,
+     .key = 'I',
+     .toolTip = kColourPickerToolTip,
+     .faces = {146, 228},
+     .options = OptionSet::None,
+     .press = PressColourPicker},
+    {.kind = ToolKind::Airbrush,
+     .key = 'A',
+     .toolTip = kAirbrushToolTip,
+     .faces = {143, 210},
+     .options = OptionSet::SpraySizes,
+     .press = PressAirbrush,
+     .drag = DragAirbrush,
+     .release = ReleaseAirbrush,
+     .tick = SprayAirbrush},
+    {.kind = ToolKind::Eraser,
+     .key = 'E',
+     .toolTip = kEraserToolTip,
+     .faces = {144, 211},
+     .options = OptionSet::EraserSizes,
+     .press = EraseAt,
+     .drag = EraseAt,
+     .preview = PreviewEraser},
+    {.kind = ToolKind::Selection,
+     .key = 'M',
+     .toolTip = kSelectionToolTip,
+     .faces = {147, 233},
+     .options = OptionSet::SelectionModes,
+     .press = PressSelection,
+     .drag = DragSelection,
+     .release = ReleaseSelection,
+     .preview = PreviewSelection},
+    {.kind = ToolKind::Magnifier,
+     .key = 'Z',
+     .toolTip = kMagnifierToolTip,
+     .faces = {138, 205},
+     .options = OptionSet::Zooms,
+     .oneShot = true},
 }};
 
-constexpr ToolTraits kNoTool{};
+constexpr bool EveryRowInItsPlace() {
+    for (std::size_t i = 0; i < kTools.size(); ++i) {
+        if (static_cast<std::size_t>(kTools[i].kind) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryRowInItsPlace(), "a tool's row is its number");
+
+constexpr ToolRow kNoTool{};
 
 } // namespace
 
-const ToolTraits& TraitsOf(ToolKind tool) {
+const std::array<ToolRow, kToolCount>& ToolRows() {
+    return kTools;
+}
+
+const ToolRow& RowOf(ToolKind tool) {
     const int row = static_cast<int>(tool);
-    if (row < 0 || row >= static_cast<int>(kTools.size())) {
+    if (row < 0 || row >= kToolCount) {
         return kNoTool;
     }
     return kTools[static_cast<std::size_t>(row)];
 }
 
+std::optional<ToolKind> ToolOfButton(int buttonId) {
+    if (buttonId < kFirstToolButton || buttonId > kLastToolButton) {
+        return std::nullopt;
+    }
+    return static_cast<ToolKind>(buttonId - kFirstToolButton);
+}
+
 void ToolPreviews::DrawOverlay(const CEditPanel& panel, DrawingContext& composition) const {
-    if (const PreviewRoutine preview = TraitsOf(panel.Options().currentTool).preview) {
-        preview(panel, composition);
+    if (const PreviewRoutine preview = RowOf(panel.Options().currentTool).preview) {
+        preview(panel, gesture_, composition);
     }
 }
 

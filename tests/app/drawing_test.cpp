@@ -3,6 +3,7 @@
 
 #include "app/face_button.h"
 #include "res/control_ids.h"
+#include "tools/canvas_tools.h"
 #include "tools/tool_palette.h"
 
 #include <QColorDialog>
@@ -45,11 +46,12 @@ TEST_F(Window, HoverOverTheGroupBoxReachesThePanel) {
     ChooseItem(kFemale, kTop);
     ClickTool(kEraserButton);
     ASSERT_EQ(panel().Options().currentTool, ToolKind::Eraser);
-    const Point before = panel().Drag().currentPoint;
+    const Point before = frame->Tools().CurrentGesture().currentPoint;
     // Over the preview's group box, which lets the mouse through.
     QTest::mouseMove(panelWidget(), QPoint(200, 120));
-    EXPECT_NE(panel().Drag().currentPoint, before);
-    EXPECT_EQ(panel().Drag().currentPoint, panel().Mapping().ClientToImage(Point{200, 120}));
+    EXPECT_NE(frame->Tools().CurrentGesture().currentPoint, before);
+    EXPECT_EQ(frame->Tools().CurrentGesture().currentPoint,
+              panel().Mapping().ClientToImage(Point{200, 120}));
 }
 
 TEST_F(Window, TypingPastTheRangeLeavesTheLargestValue) {
@@ -156,7 +158,7 @@ TEST_F(Window, TheMagnifiersOptionZoomsAndReturnsToTheToolBefore) {
     QTest::mouseClick(frame->PaletteWidget()->Button(kOptionButtons[1]), Qt::LeftButton);
     EXPECT_EQ(panel().View().zoom, 4.0f);
     EXPECT_EQ(panel().Options().currentTool, ToolKind::Selection);
-    EXPECT_EQ(frame->Palette().CurrentLayout(), 5);
+    EXPECT_EQ(frame->Palette().CurrentLayout(), OptionSet::SelectionModes);
     EXPECT_FALSE(frame->PaletteWidget()->Button(kSelectionButton)->isEnabled());
     EXPECT_TRUE(frame->PaletteWidget()->Button(kMagnifierButton)->isEnabled());
 }

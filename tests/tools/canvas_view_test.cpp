@@ -47,6 +47,29 @@ TEST_F(ToolTest, ZoomingNearAnEdgeStopsAtTheScrollLimitAndOtherViewsDoNotZoom) {
     EXPECT_EQ(panel.View().zoom, 6.0f);
 }
 
+// The pointer rests on the canvas nearly all the time, and its hover shows the tool's
+// preview; that is no stroke. Only a held button makes the wheel and the history wait.
+TEST_F(ToolTest, AHoverIsNoStrokeButAHeldButtonMakesZoomAndHistoryWait) {
+    DragFromTo(Point{10, 10}, Point{20, 10});
+    Hover(Point{30, 40});
+    ASSERT_TRUE(Drag().previewShown);
+    EXPECT_FALSE(tools.InStroke());
+    EXPECT_TRUE(tools.OnStepBack()) << "the stroke is taken back";
+    EXPECT_EQ(Wear().At(15, 10), kTransparentMagenta);
+    EXPECT_TRUE(tools.OnStepForward());
+    EXPECT_TRUE(tools.ZoomAround(At(Point{30, 40}), 1));
+
+    Press(Point{30, 40});
+    MoveTo(Point{31, 40});
+    ASSERT_TRUE(tools.InStroke());
+    EXPECT_FALSE(tools.ZoomAround(At(Point{31, 40}), 1));
+    EXPECT_FALSE(tools.OnStepBack());
+    EXPECT_EQ(panel.View().zoom, 4.0f);
+    Release(Point{31, 40});
+    EXPECT_FALSE(tools.InStroke());
+    EXPECT_TRUE(tools.OnStepBack()) << "after the release the step goes through";
+}
+
 TEST_F(ToolTest, TheGridMarksEveryPixelBorderInViewAndOnlyWhereAsked) {
     Pixels(ViewMode::Wear).Fill(RGB(200, 40, 40));
     ASSERT_TRUE(panel.SetZoom(10.0f));

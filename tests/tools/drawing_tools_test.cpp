@@ -139,7 +139,7 @@ TEST_F(Drawing, ADragLeavingThePanelEndsWhereTheButtonComesUp) {
     tools.OnMouseMove(PointerEvent{Point{400, 28 + 20}, true, false});
     ReleaseAtClient(Point{400, 28 + 20});
     EXPECT_EQ(Wear().At(74, 10), kRed) << "the line runs on to the picture's edge";
-    EXPECT_FALSE(panel.Drag().isDragging);
+    EXPECT_FALSE(Drag().previewShown);
 }
 
 TEST_F(Drawing, TheEraserClearsASquareAtEachReportedPositionWithEitherButton) {

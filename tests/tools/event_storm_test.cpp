@@ -68,7 +68,7 @@ class EventStorm : public ::testing::Test {
     EventStorm() {
         EXPECT_EQ(panel.OnCreate(), 0);
         EXPECT_EQ(palette.OnCreate(), 0);
-        panel.SetOverlay(&previews);
+        panel.SetOverlay(&tools.Previews());
         panel.SetUpAfterBarsExist();
         bar.RefreshAndApply();
         document.OnNewDocument();
@@ -393,8 +393,7 @@ class EventStorm : public ::testing::Test {
     FakeHost host;
     CEditPanel panel{host};
     CToolPalette palette{panel, host, host};
-    ToolPreviews previews;
-    CanvasTools tools{panel, host, palette};
+    CanvasTools tools{panel, palette, host, host, host};
     CItemBar bar{panel, host, host, host};
     CPattikDoc document{panel, bar, host, host, environment};
 

@@ -49,7 +49,7 @@ TEST_F(Palette, CreationEndsOnThePencilWithAOnePixelLineAndOutlineShapes) {
     EXPECT_EQ(panel.Options().currentTool, ToolKind::Pencil);
     EXPECT_EQ(panel.Options().lineWidth, 1);
     EXPECT_EQ(panel.Options().fillStyle, kOutlineOnly);
-    EXPECT_EQ(palette.CurrentLayout(), 0);
+    EXPECT_EQ(palette.CurrentLayout(), OptionSet::LineWidths);
     EXPECT_FALSE(host.paletteEnabled[ButtonOf(ToolKind::Pencil)]);
     EXPECT_TRUE(host.paletteEnabled[ButtonOf(ToolKind::Rectangle)]);
     EXPECT_EQ(Disabled(), std::vector<int>{kOption1});
@@ -98,20 +98,20 @@ TEST_F(Palette, EachToolShowsItsOptionsAndTheChosenOneIsDisabled) {
     EXPECT_EQ(Disabled(), std::vector<int>{kOption3}) << "fill style -1 is still chosen";
 }
 
-struct ToolRow {
+struct PaletteCase {
     const char* name;
     ToolKind tool;
-    int layout;
+    OptionSet layout;
     int optionsShown;
     int upFace;
     const char* tooltip;
 };
 
-class PaletteTools : public Palette, public ::testing::WithParamInterface<ToolRow> {};
+class PaletteTools : public Palette, public ::testing::WithParamInterface<PaletteCase> {};
 
 // Each tool button chooses its tool, disables itself alone and shows its own options.
 TEST_P(PaletteTools, AButtonChoosesItsToolAndShowsItsOptions) {
-    const ToolRow& row = GetParam();
+    const PaletteCase& row = GetParam();
     const int button = ButtonOf(row.tool);
     palette.OnToolButton(button);
     EXPECT_EQ(panel.Options().currentTool, row.tool);
@@ -126,27 +126,28 @@ TEST_P(PaletteTools, AButtonChoosesItsToolAndShowsItsOptions) {
 
 INSTANTIATE_TEST_SUITE_P(
     TenTools, PaletteTools,
-    ::testing::Values(ToolRow{"Rectangle", ToolKind::Rectangle, 1, 3, 141, "사각형"},
-                      ToolRow{"Ellipse", ToolKind::Ellipse, 1, 3, 142, "타원"},
-                      ToolRow{"Line", ToolKind::Line, 0, 4, 140, "직선"},
-                      ToolRow{"FloodFill", ToolKind::FloodFill, 6, 0, 145, "색 칠하기"},
-                      ToolRow{"Pencil", ToolKind::Pencil, 0, 4, 139, "연필"},
-                      ToolRow{"ColourPicker", ToolKind::ColourPicker, 6, 0, 146, "색 골라내기"},
-                      ToolRow{"Airbrush", ToolKind::Airbrush, 2, 3, 143, "에어브러쉬"},
-                      ToolRow{"Eraser", ToolKind::Eraser, 4, 4, 144, "지우개"},
-                      ToolRow{"Selection", ToolKind::Selection, 5, 2, 147, "선택"},
-                      ToolRow{"Magnifier", ToolKind::Magnifier, 3, 4, 138, "돋보기"}),
-    [](const ::testing::TestParamInfo<ToolRow>& row) { return std::string(row.param.name); });
+    ::testing::Values(
+        PaletteCase{"Rectangle", ToolKind::Rectangle, OptionSet::FillStyles, 3, 141, "사각형"},
+        PaletteCase{"Ellipse", ToolKind::Ellipse, OptionSet::FillStyles, 3, 142, "타원"},
+        PaletteCase{"Line", ToolKind::Line, OptionSet::LineWidths, 4, 140, "직선"},
+        PaletteCase{"FloodFill", ToolKind::FloodFill, OptionSet::None, 0, 145, "색 칠하기"},
+        PaletteCase{"Pencil", ToolKind::Pencil, OptionSet::LineWidths, 4, 139, "연필"},
+        PaletteCase{"ColourPicker", ToolKind::ColourPicker, OptionSet::None, 0, 146, "색 골라내기"},
+        PaletteCase{"Airbrush", ToolKind::Airbrush, OptionSet::SpraySizes, 3, 143, "에어브러쉬"},
+        PaletteCase{"Eraser", ToolKind::Eraser, OptionSet::EraserSizes, 4, 144, "지우개"},
+        PaletteCase{"Selection", ToolKind::Selection, OptionSet::SelectionModes, 2, 147, "선택"},
+        PaletteCase{"Magnifier", ToolKind::Magnifier, OptionSet::Zooms, 4, 138, "돋보기"}),
+    [](const ::testing::TestParamInfo<PaletteCase>& row) { return std::string(row.param.name); });
 
 TEST_F(Palette, TheMagnifierSetsTheZoomAndGoesBackToTheToolAndLayoutBefore) {
     palette.OnToolButton(ButtonOf(ToolKind::Eraser));
     palette.OnToolButton(ButtonOf(ToolKind::Magnifier));
-    EXPECT_EQ(palette.CurrentLayout(), 3);
-    EXPECT_EQ(palette.PreviousTool(), static_cast<int>(ToolKind::Eraser));
+    EXPECT_EQ(palette.CurrentLayout(), OptionSet::Zooms);
+    EXPECT_EQ(palette.PreviousTool(), ToolKind::Eraser);
     palette.OnOptionButton(kOption4);
     EXPECT_EQ(panel.View().zoom, 10.0f);
     EXPECT_EQ(panel.Options().currentTool, ToolKind::Eraser);
-    EXPECT_EQ(palette.CurrentLayout(), 4);
+    EXPECT_EQ(palette.CurrentLayout(), OptionSet::EraserSizes);
     EXPECT_FALSE(host.paletteEnabled[ButtonOf(ToolKind::Eraser)]);
     EXPECT_TRUE(host.paletteEnabled[ButtonOf(ToolKind::Magnifier)]);
 
@@ -155,7 +156,7 @@ TEST_F(Palette, TheMagnifierSetsTheZoomAndGoesBackToTheToolAndLayoutBefore) {
     palette.OnToolButton(ButtonOf(ToolKind::Magnifier));
     palette.OnOptionButton(kOption1);
     EXPECT_EQ(panel.Options().currentTool, ToolKind::Magnifier);
-    EXPECT_EQ(palette.CurrentLayout(), 3);
+    EXPECT_EQ(palette.CurrentLayout(), OptionSet::Zooms);
     EXPECT_EQ(panel.View().zoom, 2.0f);
     EXPECT_EQ(Disabled(), std::vector<int>{kOption1});
 }

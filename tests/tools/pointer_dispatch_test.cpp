@@ -101,7 +101,7 @@ TEST(ToolsBeforeCreation, PressesFindNothingToReadOrDraw) {
     testing::FakeHost host;
     CEditPanel panel(host);
     CToolPalette palette(panel, host, host);
-    CanvasTools tools(panel, host, palette);
+    CanvasTools tools(panel, palette, host, host, host);
     tools.OnLButtonDown(PointerEvent{Point{20, 350}, true});
     tools.OnRButtonDown(PointerEvent{Point{20, 40}, false, true});
     tools.OnMouseMove(PointerEvent{Point{30, 50}});
@@ -113,7 +113,7 @@ TEST(ToolsBeforeCreation, PressesFindNothingToReadOrDraw) {
 TEST_F(ToolTest, SpaceTurnsALeftPressIntoAHandScrollButNotARightOne) {
     host.keysDown.insert(PolledKey::Space);
     Press(Point{10, 10});
-    EXPECT_EQ(panel.Drag().scrollDragOrigin, At(Point{10, 10}));
+    EXPECT_EQ(Drag().scrollDragOrigin, At(Point{10, 10}));
     EXPECT_EQ(host.pointerShape, PointerShape::Move);
     EXPECT_FALSE(host.captured);
     Release(Point{10, 10});
@@ -126,10 +126,10 @@ TEST_F(ToolTest, SpaceTurnsALeftPressIntoAHandScrollButNotARightOne) {
 
 TEST_F(ToolTest, HoveringShowsThePreviewOnlyOverTheCanvasFrame) {
     Hover(Point{10, 10});
-    EXPECT_TRUE(panel.Drag().isDragging);
-    EXPECT_EQ(panel.Drag().anchorPoint, (Point{10, 10}));
+    EXPECT_TRUE(Drag().previewShown);
+    EXPECT_EQ(Drag().anchorPoint, (Point{10, 10}));
     tools.OnMouseMove(PointerEvent{Point{300, 300}});
-    EXPECT_FALSE(panel.Drag().isDragging);
+    EXPECT_FALSE(Drag().previewShown);
     EXPECT_EQ(host.pointerShape, PointerShape::Arrow);
 }
 

@@ -37,11 +37,11 @@ class ToolPreview : public testing::PaintPanel {
     }
     // Where the pointer is, with or without a button: the drag's two points.
     void DragFromTo(Point from, Point to, bool dragging = true) {
-        panel.SetDragPoints(from, to);
-        panel.SetDragging(dragging);
+        gesture = Gesture{from, to, dragging, {}};
     }
 
-    ToolPreviews previews;
+    Gesture gesture;
+    ToolPreviews previews{gesture};
 };
 
 TEST_F(ToolPreview, EraserSquareIsInvertedWithoutAButtonHeld) {
@@ -141,7 +141,7 @@ TEST_P(ToolRubberBand, AppearsInPreviewAndCanvasButNeverInTheWearPicture) {
         EXPECT_EQ(CountOf(client, PreviewArea(), kRed), band.previewPixels);
     }
     // Without a drag or a hover over the canvas, the shape tools show nothing.
-    panel.SetDragging(false);
+    gesture.previewShown = false;
     PaintClient();
     EXPECT_EQ(CountOf(client, PreviewArea(), kRed), 0);
 }

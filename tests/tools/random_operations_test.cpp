@@ -21,7 +21,7 @@ namespace {
 
 class RandomOperations : public testing::PaintPanel {
   protected:
-    RandomOperations() { panel.SetOverlay(&previews); }
+    RandomOperations() { panel.SetOverlay(&tools.Previews()); }
 
     // Small values near the picture most of the time, the int limits sometimes.
     int AnyInt() {
@@ -156,10 +156,8 @@ class RandomOperations : public testing::PaintPanel {
             panel.SetOpaqueSelection((random() % 2) != 0);
             break;
         case 8:
-            panel.SetDragPoints(AnyPoint(), AnyPoint());
-            break;
         case 9:
-            panel.SetDragging((random() % 2) != 0);
+            tools.OnMouseMove(PointerEvent{AnyPoint(), (random() % 2) != 0});
             break;
         case 10:
             panel.LiftSelection(AnyPoint(), AnyPoint());
@@ -220,10 +218,9 @@ class RandomOperations : public testing::PaintPanel {
         return std::find(offered.begin(), offered.end(), value) != offered.end();
     }
 
-    ToolPreviews previews;
     std::mt19937 random{20261208};
     CToolPalette palette{panel, host, host};
-    CanvasTools tools{panel, host, palette};
+    CanvasTools tools{panel, palette, host, host, host};
 };
 
 TEST_F(RandomOperations, KeepEveryAccessInsideTheBitmapsAndTheRulesIntact) {

@@ -56,7 +56,7 @@ TEST_F(Selecting, OnlyTheLeftCtrlKeyCopiesAndMovingTheCopyLeavesTwo) {
     Press(Point{40, 40});
     EXPECT_FALSE(panel.Selection().hasFloatingSelection);
     EXPECT_EQ(CountOf(Wear(), RECT{10, 3, 14, 5}, kRed), 8);
-    EXPECT_TRUE(panel.Drag().isDragging);
+    EXPECT_TRUE(Drag().previewShown);
     Release(Point{40, 40});
 }
 
@@ -146,7 +146,7 @@ TEST_F(ToolTest, HandScrollingFollowsThePointerInWholePixelsWithinThePicture) {
     EXPECT_EQ(panel.View().scrollOffset, (Point{30, 30}));
     tools.OnMouseMove(PointerEvent{Point{89, 100}, true});
     EXPECT_EQ(panel.View().scrollOffset, (Point{31, 30}));
-    EXPECT_EQ(panel.Drag().scrollDragOrigin, (Point{89, 100}));
+    EXPECT_EQ(Drag().scrollDragOrigin, (Point{89, 100}));
     EXPECT_EQ(CountOf(Wear(), kWholeWear, kBlack), 0) << "no tool acts";
 }
 

@@ -12,7 +12,7 @@ namespace pattik::testing {
 class ToolTest : public PaintPanel {
   protected:
     ToolTest() {
-        panel.SetOverlay(&previews);
+        panel.SetOverlay(&tools.Previews());
         palette.OnCreate(); // the pencil, a one-pixel line, outline-only shapes
         Choose(Gender::Female, ItemCategory::Top);
         host.ClearRecords();
@@ -65,9 +65,10 @@ class ToolTest : public PaintPanel {
 
     DeviceBitmap& Wear() { return Pixels(ViewMode::Wear); }
 
-    ToolPreviews previews;
+    const Gesture& Drag() const { return tools.CurrentGesture(); }
+
     CToolPalette palette{panel, host, host};
-    CanvasTools tools{panel, host, palette};
+    CanvasTools tools{panel, palette, host, host, host};
 };
 
 } // namespace pattik::testing

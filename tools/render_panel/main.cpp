@@ -3,7 +3,9 @@
 #include "panel/edit_panel.h"
 #include "panel/null_panel_host.h"
 #include "png_writer.h"
+#include "tools/gesture.h"
 #include "tools/previews.h"
+#include "tools/tool_table.h"
 
 #include <charconv>
 #include <cstdio>
@@ -172,7 +174,7 @@ void PaintDemo(CEditPanel& panel) {
 }
 
 // False, naming what was refused, when an option's value is not one the editor offers.
-bool Apply(const Options& options, CEditPanel& panel) {
+bool Apply(const Options& options, CEditPanel& panel, Gesture& gesture) {
     const auto refuse = [](const char* what) {
         std::fprintf(stderr, "pattik_render_panel: %s is not one the editor offers\n", what);
         return false;
@@ -194,7 +196,7 @@ bool Apply(const Options& options, CEditPanel& panel) {
     }
     panel.SelectViewMode(options.view);
     // As the palette would have left them once it exists.
-    if (options.tool && (*options.tool < 0 || *options.tool > 9)) {
+    if (options.tool && (*options.tool < 0 || *options.tool >= kToolCount)) {
         return refuse("--tool");
     }
     if (!panel.SetTool(
@@ -218,14 +220,14 @@ bool Apply(const Options& options, CEditPanel& panel) {
     }
     panel.SetUseSecondary(options.right);
     if (options.hover) {
-        // Hovering over the canvas counts as a drag, so the tool previews under the pointer.
-        panel.SetDragging(true);
-        panel.SetDragPoints(*options.hover, *options.hover);
+        // A hover over the canvas shows the tool's preview under the pointer.
+        gesture = Gesture{*options.hover, *options.hover, true, {}};
     }
     if (options.drag) {
-        panel.SetDragging(true);
-        panel.SetDragPoints(Point{options.drag->left, options.drag->top},
-                            Point{options.drag->right, options.drag->bottom});
+        gesture = Gesture{Point{options.drag->left, options.drag->top},
+                          Point{options.drag->right, options.drag->bottom},
+                          true,
+                          {}};
     }
     if (options.floating) {
         // Lifted and cut as the selection tool does it.
@@ -247,15 +249,16 @@ int main(int argc, char** argv) {
         return 2;
     }
     NullPanelHost host;
-    CEditPanel panel(host);
+    CEditPanel panel(host, host, host);
     if (panel.OnCreate() != 0) {
         std::fputs("pattik_render_panel: the panel could not be created\n", stderr);
         return 1;
     }
     panel.SetUpAfterBarsExist();
-    const ToolPreviews previews;
+    Gesture gesture;
+    const ToolPreviews previews(gesture);
     panel.SetOverlay(&previews);
-    if (!render::Apply(*options, panel)) {
+    if (!render::Apply(*options, panel, gesture)) {
         return 2;
     }
 
