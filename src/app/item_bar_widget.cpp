@@ -3,7 +3,7 @@
 #include "app/qt_convert.h"
 #include "app/window_layout.h"
 #include "catalogue/catalogue.h"
-#include "panel/item_bar.h"
+#include "document/item_bar.h"
 #include "res/string_table.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panel/document_environment.h"
+#include "document/document_environment.h"
 
 #include <optional>
 

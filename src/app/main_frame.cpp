@@ -9,13 +9,9 @@
 #include "app/status_readouts.h"
 #include "app/tool_keys.h"
 #include "app/window_layout.h"
-#include "panel/document.h"
-#include "panel/edit_panel.h"
-#include "panel/item_bar.h"
+#include "document/editor_core.h"
 #include "res/frame_strings.h"
 #include "res/string_table.h"
-#include "tools/canvas_tools.h"
-#include "tools/tool_palette.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -80,24 +76,12 @@ CMainFrame::CMainFrame(QSettings& settings)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     dialogs_.SetOwner(this);
     environment_.SetOwner(this);
-    keys_ =
-        new FrameKeys(FrameKeys::Commands{
-                          .escape = [this] { tools_->OnEscape(); },
-                          .flipGender = [this] { itemBar_->FlipGender(); },
-                          .deleteSelection = [this] { tools_->OnDelete(); },
-                          .undo = [this] { tools_->OnUndo(); },
-                          .stepBack = [this] { OnEditStepBack(); },
-                          .stepForward = [this] { OnEditStepForward(); },
-                          .lockStates = [this](bool caps, bool num) { ShowLockStates(caps, num); },
-                      },
-                      this);
-
+    CreateFrameKeys();
     CreateBars();
     CreateActions();
     CreateMenus();
     CreateStatusBar();
     setFixedSize(layout::kWindowSize);
-    InstallFrameKeys();
 }
 
 CMainFrame::~CMainFrame() {
@@ -108,10 +92,31 @@ CMainFrame::~CMainFrame() {
     itemBarWidget_->Detach();
 }
 
+void CMainFrame::CreateFrameKeys() {
+    keys_ =
+        new FrameKeys(FrameKeys::Commands{
+                          .escape = [this] { core_->tools.OnEscape(); },
+                          .flipGender = [this] { core_->itemBar.FlipGender(); },
+                          .deleteSelection = [this] { core_->tools.OnDelete(); },
+                          .undo = [this] { core_->tools.OnUndo(); },
+                          .stepBack = [this] { OnEditStepBack(); },
+                          .stepForward = [this] { OnEditStepForward(); },
+                          .lockStates = [this](bool caps, bool num) { ShowLockStates(caps, num); },
+                      },
+                      this);
+    keys_->setObjectName(QStringLiteral("frameKeys"));
+    // The window's own QWindow receives each key once, before the widget with the focus.
+    winId();
+    windowHandle()->installEventFilter(keys_);
+}
+
 void CMainFrame::CreateBars() {
     itemBarWidget_ = new CItemBarWidget(nullptr);
+    itemBarWidget_->setObjectName(QStringLiteral("itemBar"));
     paletteWidget_ = new CToolPaletteWidget(nullptr);
+    paletteWidget_->setObjectName(QStringLiteral("toolPalette"));
     panelWidget_ = new CEditPanelWidget(*keys_, nullptr);
+    panelWidget_->setObjectName(QStringLiteral("editPanel"));
     auto* area = new BarArea(this, itemBarWidget_, paletteWidget_, panelWidget_);
     for (QWidget* bar :
          {static_cast<QWidget*>(itemBarWidget_), static_cast<QWidget*>(paletteWidget_),
@@ -121,36 +126,42 @@ void CMainFrame::CreateBars() {
     }
     setCentralWidget(area);
 
-    panel_ = std::make_unique<CEditPanel>(*panelWidget_, *panelWidget_, dialogs_);
-    palette_ = std::make_unique<CToolPalette>(*panel_, *paletteWidget_, dialogs_);
-    tools_ = std::make_unique<CanvasTools>(*panel_, *palette_, *panelWidget_, dialogs_, flag_);
-    panel_->SetOverlay(&tools_->Previews());
-    itemBar_ = std::make_unique<CItemBar>(*panel_, *itemBarWidget_, dialogs_, flag_);
-    document_ = std::make_unique<CPattikDoc>(*panel_, *itemBar_, dialogs_, flag_, environment_);
+    // Each seam is hosted by its owner: the panel's widget its repaints, controls and
+    // pointer, the bars' widgets their buttons and boxes, this window the rest.
+    core_ = std::make_unique<EditorCore>(EditorHosts{
+        .view = *panelWidget_,
+        .controls = *panelWidget_,
+        .pointer = *panelWidget_,
+        .dialogs = dialogs_,
+        .flag = flag_,
+        .palette = *paletteWidget_,
+        .itemBar = *itemBarWidget_,
+        .environment = environment_,
+    });
 }
 
 bool CMainFrame::OnCreate() {
-    if (panel_->OnCreate() != 0 || palette_->OnCreate() != 0) {
+    if (!core_->Create()) {
         return false;
     }
-    panelWidget_->Attach(*panel_, *tools_);
-    paletteWidget_->Attach(*palette_);
-    itemBarWidget_->Attach(*itemBar_);
-    panel_->SetUpAfterBarsExist();
-    itemBar_->RefreshAndApply();
+    panelWidget_->Attach(core_->panel, core_->tools);
+    paletteWidget_->Attach(core_->palette);
+    itemBarWidget_->Attach(core_->itemBar);
+    core_->SetUpBars();
+    CreateDrawingAids();
+    return true;
+}
 
-    // What this editor adds: the save check, the pixel grid, the status readouts and the
-    // tool keys.
-    document_->SetSaveCheck(true);
+void CMainFrame::CreateDrawingAids() {
+    core_->document.SetSaveCheck(true);
     LoadPixelGridSettings();
-    readouts_ = new StatusReadouts(*panel_, *statusBar());
+    readouts_ = new StatusReadouts(core_->panel, *statusBar());
     panelWidget_->SetRepaintListener([this] { readouts_->PanelChanged(); });
     panelWidget_->SetPointerListener(
         [this](std::optional<QPoint> client) { readouts_->PointerAt(client); });
     toolKeys_ = new ToolKeys(
-        *this, *paletteWidget_, [this](int buttonId) { palette_->OnToolButton(buttonId); },
-        [this] { return !tools_->InStroke(); });
-    return true;
+        *this, *paletteWidget_, [this](int buttonId) { core_->palette.OnToolButton(buttonId); },
+        [this] { return !core_->tools.InStroke(); });
 }
 
 namespace {
@@ -164,30 +175,31 @@ QString PixelGridKey(int zoom) {
 
 void CMainFrame::LoadPixelGridSettings() {
     for (const int zoom : {4, 6, 10}) {
-        panel_->SetPixelGrid(static_cast<float>(zoom),
-                             settings_.value(PixelGridKey(zoom), zoom != 4).toBool());
+        core_->panel.SetPixelGrid(static_cast<float>(zoom),
+                                  settings_.value(PixelGridKey(zoom), zoom != 4).toBool());
     }
 }
 
 void CMainFrame::ShowPixelGridState() {
-    const float zoom = panel_->View().zoom;
-    const bool hasGrid = panel_->View().viewMode == ViewMode::Wear && zoom >= 4.0f;
+    const CEditPanel& panel = core_->panel;
+    const float zoom = panel.View().zoom;
+    const bool hasGrid = panel.View().viewMode == ViewMode::Wear && zoom >= 4.0f;
     pixelGridAction_->setEnabled(hasGrid);
-    pixelGridAction_->setChecked(hasGrid && panel_->PixelGridShown(zoom));
+    pixelGridAction_->setChecked(hasGrid && panel.PixelGridShown(zoom));
 }
 
 void CMainFrame::SetPixelGrid(bool shown) {
-    const float zoom = panel_->View().zoom;
-    if (panel_->SetPixelGrid(zoom, shown)) {
+    const float zoom = core_->panel.View().zoom;
+    if (core_->panel.SetPixelGrid(zoom, shown)) {
         settings_.setValue(PixelGridKey(static_cast<int>(zoom)), shown);
     }
 }
 
 void CMainFrame::StartDocument(const QString& path) {
     if (path.isEmpty()) {
-        document_->OnNewDocument();
+        core_->document.OnNewDocument();
     } else {
-        document_->OnOpenDocument(ToStdString(QFileInfo(path).absoluteFilePath()));
+        core_->document.OnOpenDocument(ToStdString(QFileInfo(path).absoluteFilePath()));
     }
 }
 
@@ -231,6 +243,7 @@ void CMainFrame::CreateActions() {
             [this](bool shown) { statusBar()->setVisible(shown); });
 
     pixelGridAction_ = makeAction(kPixelGridItemText, kPixelGridPrompt);
+    pixelGridAction_->setObjectName(QStringLiteral("pixelGrid"));
     pixelGridAction_->setCheckable(true);
     connect(pixelGridAction_, &QAction::triggered, this, &CMainFrame::SetPixelGrid);
 
@@ -263,8 +276,8 @@ void CMainFrame::CreateMenus() {
     edit->addAction(stepBackAction_);
     edit->addAction(stepForwardAction_);
     connect(edit, &QMenu::aboutToShow, this, [this] {
-        stepBackAction_->setEnabled(panel_->CanStepBack());
-        stepForwardAction_->setEnabled(panel_->CanStepForward());
+        stepBackAction_->setEnabled(core_->panel.CanStepBack());
+        stepForwardAction_->setEnabled(core_->panel.CanStepForward());
     });
     // A disabled action's key does nothing, and the picture may change before the menu opens
     // again: the keys stay live, and the handlers check for themselves.
@@ -305,6 +318,7 @@ void CMainFrame::CreateStatusBar() {
     statusBar()->setSizeGripEnabled(false);
     // A label, not a status message: a message would be cleared by the first menu opened.
     promptPane_ = new QLabel(ToQString(kIdlePrompt), this);
+    promptPane_->setObjectName(QStringLiteral("prompt"));
     statusBar()->addWidget(promptPane_, 1);
     const auto makePane = [this](std::string_view text) {
         auto* pane = new QLabel(this);
@@ -321,12 +335,6 @@ void CMainFrame::CreateStatusBar() {
 void CMainFrame::ShowLockStates(bool capsLock, bool numLock) {
     capsLockPane_->setText(capsLock ? ToQString(kCapsLockPane) : QString());
     numLockPane_->setText(numLock ? ToQString(kNumLockPane) : QString());
-}
-
-void CMainFrame::InstallFrameKeys() {
-    // The window's own QWindow receives each key once, before the widget with the focus.
-    winId();
-    windowHandle()->installEventFilter(keys_);
 }
 
 bool CMainFrame::event(QEvent* event) {
@@ -353,7 +361,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (document_->SaveModified()) {
+    if (core_->document.SaveModified()) {
         event->accept();
     } else {
         event->ignore();
@@ -361,31 +369,27 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::OnFileNew() {
-    document_->OnFileNew();
+    core_->document.OnFileNew();
 }
 
 void CMainFrame::OnFileOpen() {
-    document_->OnFileOpen();
+    core_->document.OnFileOpen();
 }
 
 void CMainFrame::OnOpenRecent(const QString& path) {
-    document_->OpenItem(ToStdString(path));
+    core_->document.OpenItem(ToStdString(path));
 }
 
 void CMainFrame::OnFileSave() {
-    document_->OnFileSave();
+    core_->document.OnFileSave();
 }
 
 void CMainFrame::OnEditStepBack() {
-    if (panel_->CanStepBack()) {
-        tools_->OnStepBack();
-    }
+    core_->tools.OnStepBack();
 }
 
 void CMainFrame::OnEditStepForward() {
-    if (panel_->CanStepForward()) {
-        tools_->OnStepForward();
-    }
+    core_->tools.OnStepForward();
 }
 
 } // namespace pattik

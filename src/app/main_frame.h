@@ -16,14 +16,10 @@ class QSettings;
 
 namespace pattik {
 
-class CEditPanel;
 class CEditPanelWidget;
-class CItemBar;
 class CItemBarWidget;
-class CPattikDoc;
-class CToolPalette;
 class CToolPaletteWidget;
-class CanvasTools;
+class EditorCore;
 class FrameKeys;
 class StatusReadouts;
 class ToolKeys;
@@ -45,7 +41,7 @@ class CMainFrame : public QMainWindow {
     // The document the program starts with: a new one, or the path it was given.
     void StartDocument(const QString& path);
 
-    // File, New and File, Save, as the menu and the keys run them.
+    // The menus' commands, as the menus and their keys run them.
     void OnFileNew();
     void OnFileSave();
     // File, Open and an entry of the recent-file list: a saved item back into the pictures.
@@ -56,19 +52,9 @@ class CMainFrame : public QMainWindow {
     void OnEditStepBack();
     void OnEditStepForward();
 
-    CEditPanel& Panel() { return *panel_; }
-    CanvasTools& Tools() { return *tools_; }
-    CItemBar& ItemBar() { return *itemBar_; }
-    CToolPalette& Palette() { return *palette_; }
-    CPattikDoc& Document() { return *document_; }
-    DocumentFlag& Flag() { return flag_; }
-    CEditPanelWidget* PanelWidget() const { return panelWidget_; }
-    CToolPaletteWidget* PaletteWidget() const { return paletteWidget_; }
-    CItemBarWidget* ItemBarWidget() const { return itemBarWidget_; }
-    QLabel* PromptPane() const { return promptPane_; }
-    StatusReadouts* Readouts() const { return readouts_; }
-    QAction* PixelGridAction() const { return pixelGridAction_; }
-    const FrameKeys& Keys() const { return *keys_; }
+    // The editing core the window shows and drives. The bars, panes and actions are found by
+    // their object names.
+    EditorCore& Core() { return *core_; }
 
   protected:
     // Menu items' prompts go to the lasting prompt pane.
@@ -79,10 +65,14 @@ class CMainFrame : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
+    void CreateFrameKeys();
     void CreateBars();
     void CreateActions();
     void CreateMenus();
     void CreateStatusBar();
+    // What this editor adds to the bars once they show: the save check, the pixel grid, the
+    // status readouts and the tool keys.
+    void CreateDrawingAids();
     // Lists the recent files afresh each time the submenu opens.
     void FillRecentMenu();
     // The View menu's pixel grid item: for the zoom in force, greyed out where there is none.
@@ -90,7 +80,6 @@ class CMainFrame : public QMainWindow {
     void SetPixelGrid(bool shown);
     // The grid as the user last left it at each zoom; on at 6 and 10 to begin with.
     void LoadPixelGridSettings();
-    void InstallFrameKeys();
     void ShowLockStates(bool capsLock, bool numLock);
 
     QSettings& settings_;
@@ -103,12 +92,7 @@ class CMainFrame : public QMainWindow {
     CItemBarWidget* itemBarWidget_ = nullptr;
     CToolPaletteWidget* paletteWidget_ = nullptr;
     CEditPanelWidget* panelWidget_ = nullptr;
-
-    std::unique_ptr<CEditPanel> panel_;
-    std::unique_ptr<CToolPalette> palette_;
-    std::unique_ptr<CanvasTools> tools_;
-    std::unique_ptr<CItemBar> itemBar_;
-    std::unique_ptr<CPattikDoc> document_;
+    std::unique_ptr<EditorCore> core_;
 
     QAction* newAction_ = nullptr;
     QAction* saveAction_ = nullptr;

@@ -3,7 +3,7 @@
 #include "app/main_frame.h"
 #include "app/qt_convert.h"
 #include "app/window_layout.h"
-#include "panel/document_path.h"
+#include "document/document_path.h"
 #include "res/frame_strings.h"
 #include "res/resource_ids.h"
 #include "res/string_table.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/recent_files.h"
-#include "panel/document_environment.h"
+#include "document/document_environment.h"
 
 #include <functional>
 

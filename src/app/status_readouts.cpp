@@ -2,7 +2,7 @@
 
 #include "app/qt_convert.h"
 #include "panel/canvas_readout.h"
-#include "panel/save_check.h"
+#include "document/save_check.h"
 
 #include <QLabel>
 #include <QStatusBar>

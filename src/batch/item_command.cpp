@@ -4,9 +4,8 @@
 #include "batch/png_reader.h"
 #include "image/colour_budget.h"
 #include "image/output_names.h"
-#include "panel/document.h"
 #include "panel/edit_panel.h"
-#include "panel/item_files.h"
+#include "document/item_files.h"
 #include "panel/null_panel_host.h"
 #include "res/batch_strings.h"
 #include "res/string_table.h"
@@ -85,7 +84,7 @@ int MakeItem(const ItemArguments& arguments, std::ostream& out, std::ostream& er
         return kExitFileProblem;
     }
     const OutputPictures pictures = panel.ComposeOutputPictures();
-    const OutputResult result = panel.ComposeOutput(arguments.outputPath);
+    const OutputResult result = WriteItemFiles(arguments.outputPath, pictures);
 
     const OutputNames names = OutputNamesFor(arguments.outputPath);
     std::vector<std::pair<std::string, const DeviceBitmap*>> files{{names.wear, &pictures.wear},

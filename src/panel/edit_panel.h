@@ -4,8 +4,6 @@
 #include "panel/canvas_mapping.h"
 #include "panel/canvas_overlay.h"
 #include "panel/control_data.h"
-#include "panel/item_files.h"
-#include "panel/output_result.h"
 #include "panel/panel_host.h"
 #include "panel/panel_state.h"
 #include "panel/picture_history.h"
@@ -192,10 +190,10 @@ class CEditPanel {
     // The panel's part of a new document: empty pictures, no item.
     void ResetForNewDocument();
     // Puts an opened item's pictures in place, once the item is chosen: the wear picture as
-    // read; the DP picture without the guide the file shows it over, for items with a DP
-    // picture of their own; no undo copy from before. False, changing nothing, for pictures
-    // of the wrong size.
-    bool LoadItemPictures(const ItemFilePictures& files);
+    // read; the DP file's picture (null for none) without the guide the file shows it over,
+    // for items with a DP picture of their own; no undo copy from before. False, changing
+    // nothing, for pictures of the wrong size.
+    bool LoadItemPictures(const DeviceBitmap& wear, const DeviceBitmap* dpFile);
     // Puts pictures drawn elsewhere in place, once the item is chosen: the wear picture, and
     // the DP picture (null for none) just as it was drawn, empty where it is magenta, for
     // items with a DP picture of their own; no undo copy from before. False, changing
@@ -214,11 +212,12 @@ class CEditPanel {
     // picture or the DP picture itself, as the item's catalogue entry says.
     void DrawDpPicture(DrawingContext& target) const;
     // Shrinks the wear picture's hair square into the hair picture, dark lines winning.
-    void RebuildHairImage();
-    // The pictures the item's files hold (the hair picture is rebuilt for it).
-    OutputPictures ComposeOutputPictures();
-    // Writes the wear, DP and hair files for the chosen path.
-    OutputResult ComposeOutput(const std::string& path);
+    void RebuildHairImage() { ShrinkHairSquare(hairImage); }
+    // The same shrinking into a 25 x 25 bitmap of the caller's.
+    void ShrinkHairSquare(DeviceBitmap& hair) const;
+    // The pictures the item's files hold, composed from the pictures as they are; nothing in
+    // the panel changes.
+    OutputPictures ComposeOutputPictures() const;
 
     // Repaints the preview and the canvas, without erasing.
     void InvalidateViews() { InvalidateViews(CurrentImageSize()); }

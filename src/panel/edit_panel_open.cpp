@@ -36,12 +36,11 @@ void CEditPanel::FinishTakingPictures() {
     viewHost_.InvalidateAll(true);
 }
 
-bool CEditPanel::LoadItemPictures(const ItemFilePictures& files) {
-    const DeviceBitmap* dpFile = files.dp ? &*files.dp : nullptr;
-    if (!CanTakePictures(files.wear, dpFile)) {
+bool CEditPanel::LoadItemPictures(const DeviceBitmap& wear, const DeviceBitmap* dpFile) {
+    if (!CanTakePictures(wear, dpFile)) {
         return false;
     }
-    CopyPicture(files.wear, wearImage, kWearImageSize);
+    CopyPicture(wear, wearImage, kWearImageSize);
 
     // The DP file shows the DP picture over its guide. Where a pixel is the guide's own, the
     // picture was empty there; saving again draws the guide under it, so the file comes out

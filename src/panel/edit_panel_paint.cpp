@@ -26,10 +26,12 @@ void CEditPanel::DrawDpPicture(DrawingContext& target) const {
     }
 }
 
-void CEditPanel::RebuildHairImage() {
+void CEditPanel::ShrinkHairSquare(DeviceBitmap& target) const {
     // A fresh context shrinks in BLACKONWHITE, so thin dark strands survive the reduction.
-    DrawingContext hair(&hairImage);
-    const DrawingContext wear(&wearImage);
+    DrawingContext hair(&target);
+    // A drawing context writes; this one reads a copy, so the wear picture stays the user's.
+    DeviceBitmap wearCopy = wearImage;
+    const DrawingContext wear(&wearCopy);
     const Point square = HairSquareOrigin(item_.gender);
     StretchBlt(hair, 0, 0, kHairImageSize.cx, kHairImageSize.cy, wear, square.x, square.y,
                kHairSquareSide, kHairSquareSide);

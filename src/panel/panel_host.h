@@ -8,9 +8,9 @@
 
 namespace pattik {
 
-// Everything the editing panel's window gives the panel and the tools that work on it. Each
-// client takes the narrow part it uses: the panel its view and controls and, for a refused
-// number, a message box; the pointer handlers the pointer, dialogs, document and view.
+// Every seam of the panel and the canvas tools at once, for a host that stands in for the
+// whole window: a test's recording fake, or the batch command's null host. The window itself
+// hosts each seam where it is owned.
 class PanelHost : public PointerHost,
                   public ViewHost,
                   public DialogHost,

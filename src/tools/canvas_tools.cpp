@@ -274,8 +274,9 @@ bool CanvasTools::ZoomAround(Point client, int steps) {
 }
 
 bool CanvasTools::OnStepBack() {
-    // Mid-stroke the picture belongs to the stroke; the step waits for the release.
-    if (InStroke() || !panel_.StepBack()) {
+    // Mid-stroke the picture belongs to the stroke; the step waits for the release. With
+    // nowhere to go, a floating selection stays afloat.
+    if (InStroke() || !panel_.CanStepBack() || !panel_.StepBack()) {
         return false;
     }
     document_.SetDocumentModified(true);
@@ -283,7 +284,7 @@ bool CanvasTools::OnStepBack() {
 }
 
 bool CanvasTools::OnStepForward() {
-    if (InStroke() || !panel_.StepForward()) {
+    if (InStroke() || !panel_.CanStepForward() || !panel_.StepForward()) {
         return false;
     }
     document_.SetDocumentModified(true);

@@ -17,12 +17,6 @@
 namespace pattik::testing {
 namespace {
 
-void CtrlWheel(QWidget* widget, QPoint at, int notches) {
-    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
-                      Qt::ControlModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(widget, &wheel);
-}
-
 TEST_F(Window, SingleKeysChooseToolsButNotInsideAnRgbEdit) {
     ChooseItem(kFemale, kTop);
     const std::pair<Qt::Key, ToolKind> keys[] = {
@@ -33,13 +27,13 @@ TEST_F(Window, SingleKeysChooseToolsButNotInsideAnRgbEdit) {
         {Qt::Key_Z, ToolKind::Magnifier},    {Qt::Key_B, ToolKind::Pencil},
     };
     for (const auto& [key, tool] : keys) {
-        KeyToWindow(key);
+        Key(key);
         EXPECT_EQ(panel().Options().currentTool, tool)
             << QKeySequence(key).toString().toStdString();
     }
 
     // The tooltip shown names the key; the button's own text stays the tool's name.
-    QWidget* eraser = frame->PaletteWidget()->Button(kEraserButton);
+    QWidget* eraser = paletteWidget()->Button(kEraserButton);
     QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), eraser->mapToGlobal(QPoint(4, 4)));
     QApplication::sendEvent(eraser, &help);
     EXPECT_EQ(QToolTip::text(), QStringLiteral("지우개 (E)"));
@@ -47,7 +41,7 @@ TEST_F(Window, SingleKeysChooseToolsButNotInsideAnRgbEdit) {
 
     QLineEdit* red = panelWidget()->Edit(kRedEdit);
     red->setFocus();
-    KeyToWindow(Qt::Key_E);
+    Key(Qt::Key_E);
     EXPECT_EQ(panel().Options().currentTool, ToolKind::Pencil) << "the edit had the key";
     EXPECT_TRUE(red->hasFocus());
 }
@@ -55,54 +49,54 @@ TEST_F(Window, SingleKeysChooseToolsButNotInsideAnRgbEdit) {
 TEST_F(Window, CtrlWheelZoomsAboutThePointerAndTheGridShowsFromSix) {
     ChooseItem(kFemale, kTop);
     const QPoint at = CanvasPoint(30, 50);
-    CtrlWheel(panelWidget(), at, 1);
+    Wheel(panelWidget(), at, 1);
     EXPECT_EQ(panel().View().zoom, 4.0f);
     EXPECT_EQ(panel().Mapping().ClientToImage(Point{at.x(), at.y()}), (Point{30, 50}));
 
     // The View menu's grid item follows the zoom: off at 4, on at 6 and 10 to begin with.
     QMenu* view = frame->menuBar()->actions().at(2)->menu();
     emit view->aboutToShow();
-    EXPECT_TRUE(frame->PixelGridAction()->isEnabled());
-    EXPECT_FALSE(frame->PixelGridAction()->isChecked());
-    CtrlWheel(panelWidget(), at, 1);
+    EXPECT_TRUE(Find<QAction>("pixelGrid")->isEnabled());
+    EXPECT_FALSE(Find<QAction>("pixelGrid")->isChecked());
+    Wheel(panelWidget(), at, 1);
     emit view->aboutToShow();
-    EXPECT_TRUE(frame->PixelGridAction()->isChecked());
+    EXPECT_TRUE(Find<QAction>("pixelGrid")->isChecked());
     const RECT cell = panel().Mapping().ImageToCanvas(Point{30, 50});
     const QImage shown = panelWidget()->grab().toImage();
     EXPECT_NE(shown.pixel(cell.left, cell.top + 2), shown.pixel(cell.left + 2, cell.top + 2))
         << "a grid line at the pixel's left edge";
 
     // Turned off at 6, it stays off at 6 after a round trip through the other zooms.
-    frame->PixelGridAction()->trigger();
+    Find<QAction>("pixelGrid")->trigger();
     EXPECT_FALSE(panel().PixelGridShown(6.0f));
-    CtrlWheel(panelWidget(), at, -2);
+    Wheel(panelWidget(), at, -2);
     EXPECT_EQ(panel().View().zoom, 2.0f);
     emit view->aboutToShow();
-    EXPECT_FALSE(frame->PixelGridAction()->isEnabled()) << "no grid at 2";
-    CtrlWheel(panelWidget(), at, 2);
+    EXPECT_FALSE(Find<QAction>("pixelGrid")->isEnabled()) << "no grid at 2";
+    Wheel(panelWidget(), at, 2);
     EXPECT_FALSE(panel().PixelGridShown(6.0f));
     EXPECT_TRUE(panel().PixelGridShown(10.0f));
 }
 
 TEST_F(Window, TheStatusBarCountsColoursAndReadsThePixelUnderThePointer) {
     ChooseItem(kFemale, kTop);
-    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(20, 30)); // black
+    ClickCanvas(20, 30); // black
     panel().PickColour(false, RGB(10, 200, 30));
-    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(21, 30));
-    QTest::mouseMove(panelWidget(), CanvasPoint(21, 30));
+    ClickCanvas(21, 30);
+    MoveTo(panelWidget(), CanvasPoint(21, 30));
     QTest::qWait(20); // the budget is read once the repaints settle
-    EXPECT_EQ(frame->Readouts()->BudgetPane()->text(), QStringLiteral("색 1/254"));
-    EXPECT_EQ(frame->Readouts()->PixelPane()->text(), QStringLiteral("21, 30  R 10 G 200 B 30"));
+    EXPECT_EQ(Find<QLabel>("colourBudget")->text(), QStringLiteral("색 1/254"));
+    EXPECT_EQ(Find<QLabel>("pixelUnderPointer")->text(), QStringLiteral("21, 30  R 10 G 200 B 30"));
 
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(panelWidget(), &leave);
-    EXPECT_TRUE(frame->Readouts()->PixelPane()->text().isEmpty());
+    EXPECT_TRUE(Find<QLabel>("pixelUnderPointer")->text().isEmpty());
 }
 
 TEST_F(Window, SaveAsksFirstAboutAnEmptyPictureAndWritesNothingOnCancel) {
     QTemporaryDir output;
     ChooseItem(kFemale, kShoes); // shoes have their own DP picture, left empty here
-    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(20, 100));
+    ClickCanvas(20, 100);
     answers.AddSavePath(output.filePath(QStringLiteral("shoe.gif")));
     QString question;
     answers.Add([&question](QWidget* modal) {
@@ -123,7 +117,7 @@ TEST_F(Window, SaveAsksFirstAboutAnEmptyPictureAndWritesNothingOnCancel) {
     EXPECT_TRUE(question.contains(QStringLiteral("디피 그림이 비어 있습니다.")))
         << question.toStdString();
     EXPECT_FALSE(QFileInfo::exists(output.filePath(QStringLiteral("shoe.gif"))));
-    EXPECT_TRUE(frame->Flag().IsDocumentModified());
+    EXPECT_TRUE(core().flag.IsDocumentModified());
 }
 
 } // namespace

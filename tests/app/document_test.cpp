@@ -1,7 +1,7 @@
 // New, Save and Exit through the real dialogs, with every answer to the save-changes question.
 #include "window_fixture.h"
 
-#include "panel/document.h"
+#include "document/document.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,14 +14,14 @@ class DocumentWindow : public Window {
   protected:
     void Draw() {
         ChooseItem(kFemale, kTop);
-        QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(20, 30));
+        ClickCanvas(20, 30);
         ASSERT_EQ(WearPixel(20, 30), kBlack);
-        ASSERT_TRUE(frame->Flag().IsDocumentModified());
+        ASSERT_TRUE(core().flag.IsDocumentModified());
     }
     QString Saved(const QString& name) const { return output.filePath(name); }
     QString Question() const {
         return QStringLiteral("변경 내용을 %1에 저장할까요?")
-            .arg(QString::fromStdString(frame->Document().Title()));
+            .arg(QString::fromStdString(core().document.Title()));
     }
 
     QTemporaryDir output;
@@ -37,7 +37,7 @@ TEST_F(DocumentWindow, SaveWritesTheItemsThreeFilesAndClearsTheFlag) {
         EXPECT_TRUE(file.isFile()) << name;
         EXPECT_GT(file.size(), 0) << name;
     }
-    EXPECT_FALSE(frame->Flag().IsDocumentModified());
+    EXPECT_FALSE(core().flag.IsDocumentModified());
 }
 
 TEST_F(DocumentWindow, CtrlSOpensTheSaveDialogInTheDocumentsFolderWithTheTitle) {
@@ -52,10 +52,10 @@ TEST_F(DocumentWindow, CtrlSOpensTheSaveDialogInTheDocumentsFolderWithTheTitle) 
             dialog->reject();
         }
     });
-    KeyToWindow(Qt::Key_S, Qt::ControlModifier);
+    Key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(answers.Pending(), 0u);
     EXPECT_TRUE(folder.endsWith(QStringLiteral("/패티크"))) << folder.toStdString();
-    EXPECT_EQ(name, QString::fromStdString(frame->Document().Title()));
+    EXPECT_EQ(name, QString::fromStdString(core().document.Title()));
 }
 
 TEST_F(DocumentWindow, AFailedSaveSaysWhichFilesAndKeepsTheWork) {
@@ -68,17 +68,17 @@ TEST_F(DocumentWindow, AFailedSaveSaysWhichFilesAndKeepsTheWork) {
         answers.Messages()[0].startsWith(QStringLiteral("다음 파일을 저장하지 못했습니다.")));
     EXPECT_TRUE(answers.Messages()[0].contains(QStringLiteral("shirtDP.gif")));
     EXPECT_TRUE(answers.Messages()[0].contains(QStringLiteral("폴더가 없습니다.")));
-    EXPECT_TRUE(frame->Flag().IsDocumentModified());
+    EXPECT_TRUE(core().flag.IsDocumentModified());
 }
 
 TEST_F(DocumentWindow, NewAsksAndCancelKeepsEverything) {
     Draw();
     answers.Add(QMessageBox::Cancel);
-    KeyToWindow(Qt::Key_N, Qt::ControlModifier);
+    Key(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(answers.Messages(), QStringList{Question()});
     EXPECT_EQ(WearPixel(20, 30), kBlack);
-    EXPECT_TRUE(frame->Flag().IsDocumentModified());
-    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Gender)->currentIndex(), kFemale);
+    EXPECT_TRUE(core().flag.IsDocumentModified());
+    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Gender)->currentIndex(), kFemale);
 }
 
 TEST_F(DocumentWindow, NewAnsweredNoDropsTheDrawingAndEmptiesTheBoxes) {
@@ -87,10 +87,10 @@ TEST_F(DocumentWindow, NewAnsweredNoDropsTheDrawingAndEmptiesTheBoxes) {
     answers.Add(QMessageBox::No);
     frame->OnFileNew();
     EXPECT_EQ(WearPixel(20, 30), kTransparentMagenta);
-    EXPECT_FALSE(frame->Flag().IsDocumentModified());
+    EXPECT_FALSE(core().flag.IsDocumentModified());
     EXPECT_FALSE(panel().Selection().hasFloatingSelection) << "nothing left to paste";
-    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Gender)->currentIndex(), -1);
-    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Category)->currentIndex(), -1);
+    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Gender)->currentIndex(), -1);
+    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Category)->currentIndex(), -1);
 }
 
 TEST_F(DocumentWindow, YesThenCancellingTheSaveDialogKeepsTheDrawing) {
@@ -100,7 +100,7 @@ TEST_F(DocumentWindow, YesThenCancellingTheSaveDialogKeepsTheDrawing) {
     frame->OnFileNew();
     EXPECT_EQ(answers.Pending(), 0u);
     EXPECT_EQ(WearPixel(20, 30), kBlack);
-    EXPECT_TRUE(frame->Flag().IsDocumentModified());
+    EXPECT_TRUE(core().flag.IsDocumentModified());
 }
 
 TEST_F(DocumentWindow, YesThenAFailedSaveKeepsTheDrawing) {
@@ -111,7 +111,7 @@ TEST_F(DocumentWindow, YesThenAFailedSaveKeepsTheDrawing) {
     frame->OnFileNew();
     EXPECT_EQ(answers.Pending(), 0u);
     EXPECT_EQ(WearPixel(20, 30), kBlack);
-    EXPECT_TRUE(frame->Flag().IsDocumentModified());
+    EXPECT_TRUE(core().flag.IsDocumentModified());
 }
 
 TEST_F(DocumentWindow, YesThenASaveStartsANewDocument) {
@@ -121,7 +121,7 @@ TEST_F(DocumentWindow, YesThenASaveStartsANewDocument) {
     frame->OnFileNew();
     EXPECT_TRUE(QFileInfo::exists(Saved(QStringLiteral("shirt.gif"))));
     EXPECT_EQ(WearPixel(20, 30), kTransparentMagenta);
-    EXPECT_FALSE(frame->Flag().IsDocumentModified());
+    EXPECT_FALSE(core().flag.IsDocumentModified());
 }
 
 TEST_F(DocumentWindow, ClosingAsksFirstAndStaysOnCancel) {

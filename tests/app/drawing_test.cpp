@@ -16,14 +16,12 @@ namespace {
 
 TEST_F(Window, ThePencilDrawsWhereTheMouseDrags) {
     ChooseItem(kFemale, kTop);
-    QTest::mousePress(panelWidget(), Qt::LeftButton, {}, CanvasPoint(10, 20));
-    QTest::mouseMove(panelWidget(), CanvasPoint(14, 20));
-    QTest::mouseRelease(panelWidget(), Qt::LeftButton, {}, CanvasPoint(14, 20));
+    DragCanvas(QPoint(10, 20), QPoint(14, 20));
     for (int x = 10; x <= 14; ++x) {
         EXPECT_EQ(WearPixel(x, 20), kBlack) << "x " << x;
     }
     EXPECT_EQ(WearPixel(15, 20), kTransparentMagenta);
-    EXPECT_TRUE(frame->Flag().IsDocumentModified());
+    EXPECT_TRUE(core().flag.IsDocumentModified());
     EXPECT_FALSE(panelWidget()->HasPointerCapture()) << "the release let go";
 
     // What the user sees: the canvas shows the pixel at twice its size.
@@ -33,11 +31,10 @@ TEST_F(Window, ThePencilDrawsWhereTheMouseDrags) {
 
 TEST_F(Window, ARightDoubleClickIsOnePressSoUndoRestoresThePicture) {
     ChooseItem(kFemale, kTop);
-    const QPoint at = InWindow(CanvasPoint(30, 40));
     // Press, release, then the press Qt reports as a double click, and its release.
-    QTest::mouseDClick(Handle(), Qt::RightButton, {}, at);
+    DoubleClick(panelWidget(), CanvasPoint(30, 40), Qt::RightButton);
     EXPECT_EQ(WearPixel(30, 40), kWhite) << "colour 2 drawn";
-    KeyToWindow(Qt::Key_Z, Qt::ControlModifier);
+    Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(WearPixel(30, 40), kTransparentMagenta)
         << "a second press would have taken a second snapshot over the first dot";
 }
@@ -46,11 +43,11 @@ TEST_F(Window, HoverOverTheGroupBoxReachesThePanel) {
     ChooseItem(kFemale, kTop);
     ClickTool(kEraserButton);
     ASSERT_EQ(panel().Options().currentTool, ToolKind::Eraser);
-    const Point before = frame->Tools().CurrentGesture().currentPoint;
+    const Point before = core().tools.CurrentGesture().currentPoint;
     // Over the preview's group box, which lets the mouse through.
-    QTest::mouseMove(panelWidget(), QPoint(200, 120));
-    EXPECT_NE(frame->Tools().CurrentGesture().currentPoint, before);
-    EXPECT_EQ(frame->Tools().CurrentGesture().currentPoint,
+    MoveTo(panelWidget(), QPoint(200, 120));
+    EXPECT_NE(core().tools.CurrentGesture().currentPoint, before);
+    EXPECT_EQ(core().tools.CurrentGesture().currentPoint,
               panel().Mapping().ClientToImage(Point{200, 120}));
 }
 
@@ -87,8 +84,8 @@ TEST_F(Window, EmptyingAnEditSaysSoOnceAndPutsTheNumberBack) {
 
 TEST_F(Window, MovingATrackbarMixesTheColourOfTheLastButton) {
     ChooseItem(kFemale, kTop);
-    QTest::mouseClick(panelWidget(), Qt::RightButton, {}, QPoint(270, 250)); // off the canvas
-    panelWidget()->Trackbar(kBlueTrackbar)->setValue(200);                   // as a drag would
+    Click(panelWidget(), QPoint(270, 250), Qt::RightButton); // off the canvas
+    panelWidget()->Trackbar(kBlueTrackbar)->setValue(200);   // as a drag would
     EXPECT_EQ(panelWidget()->Edit(kBlueEdit)->text(), QStringLiteral("200"));
     EXPECT_EQ(panel().Colours().secondaryColour, RGB(0, 0, 200));
     EXPECT_EQ(panel().Colours().primaryColour, kBlack);
@@ -111,35 +108,34 @@ TEST_F(Window, TheColourDialogEditsTheSwatchesAndLeavesQtsOwnColours) {
         dialog->accept();
     });
     // A double click on the colour 1 well.
-    const QPoint well = InWindow(QPoint(20, 300));
-    QTest::mouseDClick(Handle(), Qt::LeftButton, {}, well);
+    DoubleClick(panelWidget(), QPoint(20, 300));
     EXPECT_EQ(answers.Pending(), 0u);
     EXPECT_EQ(panel().Colours().primaryColour, RGB(10, 20, 30));
-    EXPECT_EQ(frame->Palette().SwatchColours()[15], RGB(9, 8, 7));
-    EXPECT_EQ(frame->Palette().SwatchColours()[0], kBlack) << "the others as they were";
+    EXPECT_EQ(core().palette.SwatchColours()[15], RGB(9, 8, 7));
+    EXPECT_EQ(core().palette.SwatchColours()[0], kBlack) << "the others as they were";
     EXPECT_EQ(QColorDialog::customColor(0), QColor(1, 2, 3)) << "Qt's own are put back";
     EXPECT_EQ(QColorDialog::customColor(15), QColor(1, 2, 3));
 }
 
 TEST_F(Window, PaletteButtonsChooseToolsShowTheirTipsAndNeverTakeTheFocus) {
-    FaceButton* eraser = frame->PaletteWidget()->Button(kEraserButton);
+    FaceButton* eraser = paletteWidget()->Button(kEraserButton);
     EXPECT_EQ(eraser->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(eraser->toolTip(), QStringLiteral("지우개"));
-    EXPECT_FALSE(frame->PaletteWidget()->Button(kPencilButton)->isEnabled()) << "pencil chosen";
+    EXPECT_FALSE(paletteWidget()->Button(kPencilButton)->isEnabled()) << "pencil chosen";
     ClickTool(kEraserButton);
     EXPECT_FALSE(eraser->isEnabled());
-    EXPECT_TRUE(frame->PaletteWidget()->Button(kPencilButton)->isEnabled());
-    EXPECT_EQ(frame->PaletteWidget()->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 300);
+    EXPECT_TRUE(paletteWidget()->Button(kPencilButton)->isEnabled());
+    EXPECT_EQ(paletteWidget()->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 300);
 
     // The fourth option of the eraser sets a 10-pixel square.
-    QTest::mouseClick(frame->PaletteWidget()->Button(kOptionButtons[3]), Qt::LeftButton);
+    Click(paletteWidget()->Button(kOptionButtons[3]));
     EXPECT_EQ(panel().Options().eraserSize, 10);
 }
 
 TEST_F(Window, ASwatchClickSetsColourOneAndTheMixer) {
     const RECT white = CToolPalette::SwatchRect(1);
-    QTest::mouseClick(frame->PaletteWidget(), Qt::LeftButton, {},
-                      QPoint(static_cast<int>(white.left) + 2, static_cast<int>(white.top) + 2));
+    Click(paletteWidget(),
+          QPoint(static_cast<int>(white.left) + 2, static_cast<int>(white.top) + 2));
     EXPECT_EQ(panel().Colours().primaryColour, kWhite);
     EXPECT_EQ(panelWidget()->Edit(kGreenEdit)->text(), QStringLiteral("255"));
     EXPECT_EQ(panelWidget()->Trackbar(kBlueTrackbar)->value(), 255);
@@ -155,12 +151,12 @@ TEST_F(Window, TheMagnifiersOptionZoomsAndReturnsToTheToolBefore) {
     ChooseItem(kFemale, kTop);
     ClickTool(kSelectionButton);
     ClickTool(kMagnifierButton);
-    QTest::mouseClick(frame->PaletteWidget()->Button(kOptionButtons[1]), Qt::LeftButton);
+    Click(paletteWidget()->Button(kOptionButtons[1]));
     EXPECT_EQ(panel().View().zoom, 4.0f);
     EXPECT_EQ(panel().Options().currentTool, ToolKind::Selection);
-    EXPECT_EQ(frame->Palette().CurrentLayout(), OptionSet::SelectionModes);
-    EXPECT_FALSE(frame->PaletteWidget()->Button(kSelectionButton)->isEnabled());
-    EXPECT_TRUE(frame->PaletteWidget()->Button(kMagnifierButton)->isEnabled());
+    EXPECT_EQ(core().palette.CurrentLayout(), OptionSet::SelectionModes);
+    EXPECT_FALSE(paletteWidget()->Button(kSelectionButton)->isEnabled());
+    EXPECT_TRUE(paletteWidget()->Button(kMagnifierButton)->isEnabled());
 }
 
 } // namespace
@@ -172,7 +168,7 @@ namespace {
 TEST_F(Window, TheAirbrushTimerRunsAtFifteenMillisecondsWhileHeld) {
     ChooseItem(kFemale, kTop);
     ClickTool(kAirbrushButton);
-    QTest::mousePress(panelWidget(), Qt::LeftButton, {}, CanvasPoint(30, 30));
+    Press(panelWidget(), CanvasPoint(30, 30));
     const auto running = [this] {
         int count = 0;
         for (const QTimer* timer : panelWidget()->findChildren<QTimer*>()) {
@@ -185,7 +181,7 @@ TEST_F(Window, TheAirbrushTimerRunsAtFifteenMillisecondsWhileHeld) {
     };
     EXPECT_EQ(running(), 1);
     QTest::qWait(100);
-    QTest::mouseRelease(panelWidget(), Qt::LeftButton, {}, CanvasPoint(30, 30));
+    Release(panelWidget(), CanvasPoint(30, 30));
     EXPECT_EQ(running(), 0);
     int sprayed = 0;
     for (int y = 0; y < 125; ++y) {

@@ -17,7 +17,7 @@ class EditMenu : public Window {
   protected:
     EditMenu() { ChooseItem(kFemale, kTop); }
 
-    void DotAt(int x) { QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(x, 10)); }
+    void DotAt(int x) { ClickCanvas(x, 10); }
     // Which of the three dots at (10..12, 10) the wear picture holds.
     QString Dots() {
         QString dots;
@@ -34,31 +34,31 @@ TEST_F(EditMenu, TheKeysStepThePictureBackAndForthAndMarkOnlyRealChanges) {
     DotAt(11);
     DotAt(12);
     ASSERT_EQ(Dots(), QStringLiteral("###"));
-    frame->Flag().SetDocumentModified(false); // as if just saved
+    core().flag.SetDocumentModified(false); // as if just saved
 
-    KeyToWindow(Qt::Key_Z, kStepBackKeys);
+    Key(Qt::Key_Z, kStepBackKeys);
     EXPECT_EQ(Dots(), QStringLiteral("##."));
-    EXPECT_TRUE(frame->Flag().IsDocumentModified());
-    KeyToWindow(Qt::Key_Z, kStepBackKeys);
-    KeyToWindow(Qt::Key_Z, kStepBackKeys);
+    EXPECT_TRUE(core().flag.IsDocumentModified());
+    Key(Qt::Key_Z, kStepBackKeys);
+    Key(Qt::Key_Z, kStepBackKeys);
     EXPECT_EQ(Dots(), QStringLiteral("..."));
-    KeyToWindow(Qt::Key_Z, kStepForwardKeys);
+    Key(Qt::Key_Z, kStepForwardKeys);
     EXPECT_EQ(Dots(), QStringLiteral("#.."));
 
     // Ctrl+Z keeps its own copy, taken before the third dot, and the steps go on from there.
-    KeyToWindow(Qt::Key_Z, Qt::ControlModifier);
+    Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Dots(), QStringLiteral("##."));
-    KeyToWindow(Qt::Key_Z, kStepBackKeys);
+    Key(Qt::Key_Z, kStepBackKeys);
     EXPECT_EQ(Dots(), QStringLiteral("#.."));
 
     // Nowhere to go: nothing changes, so the work does not turn unsaved.
-    KeyToWindow(Qt::Key_Z, kStepForwardKeys);
-    KeyToWindow(Qt::Key_Z, kStepForwardKeys);
+    Key(Qt::Key_Z, kStepForwardKeys);
+    Key(Qt::Key_Z, kStepForwardKeys);
     EXPECT_EQ(Dots(), QStringLiteral("##."));
-    frame->Flag().SetDocumentModified(false);
-    KeyToWindow(Qt::Key_Z, kStepForwardKeys);
+    core().flag.SetDocumentModified(false);
+    Key(Qt::Key_Z, kStepForwardKeys);
     EXPECT_EQ(Dots(), QStringLiteral("##."));
-    EXPECT_FALSE(frame->Flag().IsDocumentModified());
+    EXPECT_FALSE(core().flag.IsDocumentModified());
 }
 
 TEST_F(EditMenu, SitsBetweenFileAndViewAndOffersOnlyWhatCanBeDone) {
@@ -83,9 +83,9 @@ TEST_F(EditMenu, SitsBetweenFileAndViewAndOffersOnlyWhatCanBeDone) {
     // While an RGB edit has the focus the keys still reach the picture.
     QLineEdit* red = panelWidget()->Edit(kRedEdit);
     red->setFocus();
-    KeyToWindow(Qt::Key_Z, kStepForwardKeys);
+    Key(Qt::Key_Z, kStepForwardKeys);
     EXPECT_EQ(Dots(), QStringLiteral("#.."));
-    KeyToWindow(Qt::Key_Z, kStepBackKeys);
+    Key(Qt::Key_Z, kStepBackKeys);
     EXPECT_EQ(Dots(), QStringLiteral("..."));
 }
 

@@ -2,7 +2,7 @@
 #include "window_fixture.h"
 
 #include "app/frame_keys.h"
-#include "panel/item_bar.h"
+#include "document/item_bar.h"
 #include "res/control_ids.h"
 
 #include <QLineEdit>
@@ -18,7 +18,7 @@ TEST_F(Window, AnItemWithHairShowsTheHairButtonAndShoesHideIt) {
     EXPECT_EQ(hair->text(), QStringLiteral("헤어(s)"));
     EXPECT_EQ(panel().Item().gender, Gender::Female);
 
-    QTest::mouseClick(hair, Qt::LeftButton);
+    Click(hair);
     EXPECT_EQ(panel().View().viewMode, ViewMode::Hair);
     EXPECT_TRUE(hair->isChecked());
     EXPECT_FALSE(panelWidget()->Button(kWearButton)->isChecked());
@@ -30,29 +30,29 @@ TEST_F(Window, AnItemWithHairShowsTheHairButtonAndShoesHideIt) {
 
 TEST_F(Window, AChangeUnderUnsavedWorkIsRefusedOnceAndTheBoxSnapsBack) {
     ChooseItem(kFemale, kTop);
-    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(10, 10));
-    ASSERT_TRUE(frame->Flag().IsDocumentModified());
+    ClickCanvas(10, 10);
+    ASSERT_TRUE(core().flag.IsDocumentModified());
 
     answers.Add(QMessageBox::Ok);
     Choose(ItemBox::Category, kShoes);
     EXPECT_EQ(answers.Messages(),
               QStringList{QStringLiteral("작업중 성별 및 상품을 변경할 수 없습니다.")});
-    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Category)->currentIndex(), kTop);
+    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Category)->currentIndex(), kTop);
     EXPECT_EQ(panel().Item().category, ItemCategory::Top);
 }
 
 TEST_F(Window, F1FlipsTheGenderOnceAndUnderUnsavedWorkChangesNothing) {
     ChooseItem(kFemale, kTop);
-    KeyToWindow(Qt::Key_F1);
-    EXPECT_EQ(frame->ItemBar().SelectedGender(), kMale);
+    Key(Qt::Key_F1);
+    EXPECT_EQ(core().itemBar.SelectedGender(), kMale);
     EXPECT_EQ(panel().Item().gender, Gender::Male);
-    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Gender)->currentIndex(), kMale);
+    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Gender)->currentIndex(), kMale);
 
-    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(10, 10));
+    ClickCanvas(10, 10);
     answers.Add(QMessageBox::Ok);
-    KeyToWindow(Qt::Key_F1);
+    Key(Qt::Key_F1);
     EXPECT_EQ(answers.Messages().size(), 1);
-    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Gender)->currentIndex(), kMale);
+    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Gender)->currentIndex(), kMale);
     EXPECT_EQ(panel().Item().gender, Gender::Male);
 }
 
@@ -62,9 +62,9 @@ TEST_F(Window, SpaceNeverClicksAFocusedButtonAndIsHeldForScrolling) {
     dp->setFocus();
     ASSERT_TRUE(dp->hasFocus());
     QTest::keyPress(Handle(), Qt::Key_Space);
-    EXPECT_TRUE(frame->Keys().IsSpaceDown());
+    EXPECT_TRUE((*Find<FrameKeys>("frameKeys")).IsSpaceDown());
     QTest::keyRelease(Handle(), Qt::Key_Space);
-    EXPECT_FALSE(frame->Keys().IsSpaceDown());
+    EXPECT_FALSE((*Find<FrameKeys>("frameKeys")).IsSpaceDown());
     EXPECT_EQ(panel().View().viewMode, ViewMode::Wear);
 }
 
@@ -75,28 +75,28 @@ TEST_F(Window, LeftControlIsToldFromRightControlAndForgottenOnDeactivation) {
     EXPECT_FALSE(IsLeftControlKey(right));
 
     QTest::keyPress(Handle(), Qt::Key_Control);
-    EXPECT_TRUE(frame->Keys().IsLeftControlDown());
+    EXPECT_TRUE((*Find<FrameKeys>("frameKeys")).IsLeftControlDown());
     QEvent deactivate(QEvent::WindowDeactivate);
     QApplication::sendEvent(frame.get(), &deactivate);
-    EXPECT_FALSE(frame->Keys().IsLeftControlDown());
+    EXPECT_FALSE((*Find<FrameKeys>("frameKeys")).IsLeftControlDown());
 }
 
 TEST_F(Window, DeleteAndUndoReachThePanelWhileAnRgbEditHasTheFocus) {
     ChooseItem(kFemale, kTop);
     QLineEdit* red = panelWidget()->Edit(kRedEdit);
     const COLORREF before = WearPixel(10, 10);
-    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(10, 10));
+    ClickCanvas(10, 10);
     ASSERT_NE(WearPixel(10, 10), before);
 
     red->setFocus();
     red->setText(QStringLiteral("12"));
-    KeyToWindow(Qt::Key_Z, Qt::ControlModifier);
+    Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(WearPixel(10, 10), before) << "undone";
     EXPECT_EQ(red->text(), QStringLiteral("12")) << "the edit's own undo did not run";
 
     panel().LiftSelection(Point{0, 0}, Point{5, 5});
     ASSERT_TRUE(panel().Selection().hasFloatingSelection);
-    KeyToWindow(Qt::Key_Delete);
+    Key(Qt::Key_Delete);
     EXPECT_FALSE(panel().Selection().hasFloatingSelection);
     EXPECT_EQ(red->text(), QStringLiteral("12"));
 }
@@ -104,7 +104,7 @@ TEST_F(Window, DeleteAndUndoReachThePanelWhileAnRgbEditHasTheFocus) {
 TEST_F(Window, EscapeMergesTheFloatingSelection) {
     ChooseItem(kFemale, kTop);
     panel().LiftSelection(Point{0, 0}, Point{5, 5});
-    KeyToWindow(Qt::Key_Escape);
+    Key(Qt::Key_Escape);
     EXPECT_FALSE(panel().Selection().hasFloatingSelection);
     EXPECT_EQ(panel().Selection().selectionRect, (RECT{0, 0, 0, 0}));
 }

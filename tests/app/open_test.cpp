@@ -2,7 +2,7 @@
 // files.
 #include "window_fixture.h"
 
-#include "panel/document.h"
+#include "document/document.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -15,10 +15,10 @@ class OpenWindow : public Window {
     // Draws a pixel of a female top and saves it as name, then starts a new document.
     void SaveDrawing(const QString& name) {
         ChooseItem(kFemale, kTop);
-        QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(20, 30));
+        ClickCanvas(20, 30);
         answers.AddSavePath(Saved(name));
         frame->OnFileSave();
-        ASSERT_FALSE(frame->Flag().IsDocumentModified());
+        ASSERT_FALSE(core().flag.IsDocumentModified());
         frame->OnFileNew();
         ASSERT_EQ(WearPixel(20, 30), kTransparentMagenta);
         // The offscreen platform does not give the window back its activation after a
@@ -67,13 +67,13 @@ TEST_F(OpenWindow, CtrlOAsksForTheFileThenTheItemAndBringsThePicturesBack) {
     SaveDrawing(QStringLiteral("shirt.gif"));
     answers.AddSavePath(Saved(QStringLiteral("shirtDP.gif"))); // a companion leads to the item
     AnswerItemQuestion(kFemale, kTop);
-    KeyToWindow(Qt::Key_O, Qt::ControlModifier);
+    Key(Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(answers.Pending(), 0u);
     EXPECT_TRUE(questionStartedEmpty) << "a new document has no item to start from";
     EXPECT_EQ(WearPixel(20, 30), kBlack);
-    EXPECT_EQ(frame->ItemBarWidget()->Box(ItemBox::Category)->currentIndex(), kTop);
+    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Category)->currentIndex(), kTop);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("shirt.gif - Pattik"));
-    EXPECT_FALSE(frame->Flag().IsDocumentModified());
+    EXPECT_FALSE(core().flag.IsDocumentModified());
 
     // The recent list leads back to it; with an item chosen nothing more is asked.
     frame->OnFileNew();
@@ -90,7 +90,7 @@ TEST_F(OpenWindow, AFileThatIsNoItemsIsReportedAndTheDrawingStays) {
     text.write("not a picture");
     text.close();
     ChooseItem(kFemale, kTop);
-    QTest::mouseClick(panelWidget(), Qt::LeftButton, {}, CanvasPoint(5, 5));
+    ClickCanvas(5, 5);
     answers.AddSavePath(Saved(QStringLiteral("note.gif")));
     answers.Add(QMessageBox::Ok);
     frame->OnFileOpen();
@@ -99,7 +99,7 @@ TEST_F(OpenWindow, AFileThatIsNoItemsIsReportedAndTheDrawingStays) {
                                                     "아닙니다.")
                                          .arg(Saved(QStringLiteral("note.gif"))));
     EXPECT_EQ(WearPixel(5, 5), kBlack);
-    EXPECT_TRUE(frame->Flag().IsDocumentModified());
+    EXPECT_TRUE(core().flag.IsDocumentModified());
 }
 
 } // namespace

@@ -1,11 +1,12 @@
 #include "window_fixture.h"
 
-#include "app/face_button.h"
-
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QWheelEvent>
+
+#include <algorithm>
 
 namespace pattik::testing {
 
@@ -86,17 +87,84 @@ Window::Window() {
 
 Window::~Window() {
     // Nothing may ask about unsaved work while the window goes.
-    frame->Flag().SetDocumentModified(false);
+    core().flag.SetDocumentModified(false);
+}
+
+void Window::TravelTo(QPoint target) {
+    // A hand covers a few pixels between two reports of the window system.
+    constexpr int kStride = 12;
+    const QPoint from = pointer_;
+    const int distance = std::max((target - from).manhattanLength(), 1);
+    const int steps = std::clamp(distance / kStride, 1, 40);
+    for (int step = 1; step <= steps; ++step) {
+        const QPoint at = from + (target - from) * step / steps;
+        QTest::mouseMove(Handle(), at);
+    }
+    pointer_ = target;
+}
+
+void Window::MoveTo(QWidget* widget, QPoint at) {
+    TravelTo(InWindow(widget, at));
+}
+
+void Window::Press(QWidget* widget, QPoint at, Qt::MouseButton button) {
+    MoveTo(widget, at);
+    QTest::mousePress(Handle(), button, {}, pointer_);
+}
+
+void Window::Release(QWidget* widget, QPoint at, Qt::MouseButton button) {
+    MoveTo(widget, at);
+    QTest::mouseRelease(Handle(), button, {}, pointer_);
+}
+
+void Window::Click(QWidget* widget, QPoint at, Qt::MouseButton button) {
+    MoveTo(widget, at);
+    QTest::mouseClick(Handle(), button, {}, pointer_);
+}
+
+void Window::DoubleClick(QWidget* widget, QPoint at, Qt::MouseButton button) {
+    MoveTo(widget, at);
+    QTest::mouseDClick(Handle(), button, {}, pointer_);
+}
+
+void Window::Drag(QWidget* widget, QPoint from, QPoint to, Qt::MouseButton button) {
+    Press(widget, from, button);
+    MoveTo(widget, to);
+    QTest::mouseRelease(Handle(), button, {}, pointer_);
+}
+
+void Window::Wheel(QWidget* widget, QPoint at, int notches, Qt::KeyboardModifiers modifiers) {
+    MoveTo(widget, at);
+    // The wheel goes to the widget under the pointer and on up to its parents, as Qt routes
+    // it when the window system reports a turn there.
+    QWidget* under = frame->childAt(pointer_);
+    QWidget* target = under != nullptr ? under : frame.get();
+    const QPoint local = target->mapFrom(frame.get(), pointer_);
+    QWheelEvent wheel(local, target->mapToGlobal(local), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &wheel);
+}
+
+void Window::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    const QRect canvas(CanvasPoint(0, 0), CanvasPoint(74, 124));
+    const QRect resting(InWindow(panelWidget(), canvas.topLeft()),
+                        InWindow(panelWidget(), canvas.bottomRight()));
+    if (!resting.contains(pointer_)) {
+        MoveTo(panelWidget(), canvas.center());
+    }
+    // A closed dialog hands the keyboard back to the window, as a window manager does.
+    if (!frame->isActiveWindow()) {
+        frame->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    }
+    QTest::keyClick(Handle(), key, modifiers);
 }
 
 void Window::Choose(ItemBox box, int index) {
-    QComboBox* combo = frame->ItemBarWidget()->Box(box);
+    QComboBox* combo = itemBarWidget()->Box(box);
+    MoveTo(combo, combo->rect().center());
     combo->setCurrentIndex(index);
     emit combo->activated(index);
-}
-
-void Window::ClickTool(int buttonId) {
-    QTest::mouseClick(frame->PaletteWidget()->Button(buttonId), Qt::LeftButton);
 }
 
 } // namespace pattik::testing

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/face_button.h"
 #include "app/item_bar_widget.h"
 #include "app/main_frame.h"
 #include "app/palette_widget.h"
 #include "app/panel_widget.h"
+#include "document/editor_core.h"
 #include "panel/edit_panel.h"
 #include "panel/panel_geometry.h"
 
@@ -67,39 +69,84 @@ class ModalAnswers : public QObject {
     QStringList messages_;
 };
 
-// The main window as the editor shows it after start-up, with a new document.
+// The main window as the editor shows it after start-up, with a new document, driven as a
+// person drives it: the pointer travels from where it was to whatever it acts on, passing
+// over everything on the way (the canvas among it) before each click, drag and wheel turn,
+// and keys are pressed with the pointer resting on the canvas.
 class Window : public ::testing::Test {
   protected:
     Window();
     ~Window() override;
 
-    // Chooses a box entry as the user does (the box then says `activated`).
+    // --- The person's hand ---
+    // The pointer travels to a point of a widget, in steps, over whatever lies between.
+    void MoveTo(QWidget* widget, QPoint at);
+    void Press(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+    void Release(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+    void Click(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+    void Click(QWidget* widget) { Click(widget, widget->rect().center()); }
+    void DoubleClick(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+    // Presses at one point, travels to the other with the button held, and lets go there.
+    void Drag(QWidget* widget, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton);
+    // Turns the wheel by whole notches (up is positive) with the keys held, over the widget.
+    void Wheel(QWidget* widget, QPoint at, int notches,
+               Qt::KeyboardModifiers modifiers = Qt::ControlModifier);
+    // A key pressed and let go while the pointer rests on the canvas (it travels there first
+    // unless it already rests on the panel's canvas).
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    // The same on the canvas, in picture pixels of the Wear view at zoom 2.
+    void ClickCanvas(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+        Click(panelWidget(), CanvasPoint(x, y), button);
+    }
+    void DragCanvas(QPoint fromPixel, QPoint toPixel, Qt::MouseButton button = Qt::LeftButton) {
+        Drag(panelWidget(), CanvasPoint(fromPixel.x(), fromPixel.y()),
+             CanvasPoint(toPixel.x(), toPixel.y()), button);
+    }
+
+    // Chooses a box entry as the user does, pointing at the box first (the box then says
+    // `activated`).
     void Choose(ItemBox box, int index);
     void ChooseItem(int gender, int category) {
         Choose(ItemBox::Gender, gender);
         Choose(ItemBox::Category, category);
     }
+    void ClickTool(int buttonId) { Click(paletteWidget()->Button(buttonId)); }
+
     // The panel client point of a picture pixel's canvas centre, at zoom 2.
     static QPoint CanvasPoint(int x, int y) {
         return QPoint(PanelGeometry::kCanvasOrigin.x + 2 * x + 1,
                       PanelGeometry::kCanvasOrigin.y + 2 * y + 1);
     }
-    QWindow* Handle() { return frame->windowHandle(); }
-    // A point of the panel in the window's coordinates, for events sent through the window.
-    QPoint InWindow(QPoint panelPoint) { return panelWidget()->mapTo(frame.get(), panelPoint); }
-    void KeyToWindow(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(Handle(), key, modifiers);
-    }
-    void ClickTool(int buttonId);
-    COLORREF WearPixel(int x, int y) { return frame->Panel().Image(ViewMode::Wear).At(x, y); }
+    // Where the pointer rests, in the window's coordinates.
+    QPoint Pointer() const { return pointer_; }
 
-    CEditPanelWidget* panelWidget() { return frame->PanelWidget(); }
-    CEditPanel& panel() { return frame->Panel(); }
+    // --- What the window holds, found by name as on screen ---
+    template <class T>
+    T* Find(const char* name) const {
+        return frame->findChild<T*>(QString::fromLatin1(name));
+    }
+    CEditPanelWidget* panelWidget() const { return Find<CEditPanelWidget>("editPanel"); }
+    CToolPaletteWidget* paletteWidget() const { return Find<CToolPaletteWidget>("toolPalette"); }
+    CItemBarWidget* itemBarWidget() const { return Find<CItemBarWidget>("itemBar"); }
+    EditorCore& core() const { return frame->Core(); }
+    CEditPanel& panel() const { return core().panel; }
+    QWindow* Handle() { return frame->windowHandle(); }
+    COLORREF WearPixel(int x, int y) { return panel().Image(ViewMode::Wear).At(x, y); }
 
     QTemporaryDir settingsFolder;
     std::unique_ptr<QSettings> settings;
     std::unique_ptr<CMainFrame> frame;
     ModalAnswers answers;
+
+  private:
+    QPoint InWindow(QWidget* widget, QPoint at) const { return widget->mapTo(frame.get(), at); }
+    // The pointer's path to a point of the window, each step a move as the window system
+    // reports it, with the buttons held that are held.
+    void TravelTo(QPoint target);
+
+    // Out over the status bar, where a pointer that just came into the window might be.
+    QPoint pointer_{300, 500};
 };
 
 } // namespace pattik::testing

@@ -28,9 +28,9 @@ TEST_F(Window, StartsAtOneFixedSizeWithTheBarsWhereTheyBelong) {
     QApplication::processEvents();
     EXPECT_EQ(frame->size(), QSize(344, 510));
 
-    EXPECT_EQ(frame->ItemBarWidget()->geometry().size(), QSize(344, 33));
-    EXPECT_EQ(frame->PaletteWidget()->width(), 62);
-    EXPECT_GE(frame->PaletteWidget()->height(), 392);
+    EXPECT_EQ(itemBarWidget()->geometry().size(), QSize(344, 33));
+    EXPECT_EQ(paletteWidget()->width(), 62);
+    EXPECT_GE(paletteWidget()->height(), 392);
     EXPECT_EQ(panelWidget()->x(), 62);
     EXPECT_EQ(panelWidget()->width(), 282);
     EXPECT_GE(panelWidget()->height(), 362) << "the colour strip ends at y 362";
@@ -67,19 +67,19 @@ TEST_F(Window, MenusCarryTheirTextsPromptsAndStates) {
 }
 
 TEST_F(Window, ThePromptPaneShowsAMenuPromptThenReadyAgain) {
-    EXPECT_EQ(frame->PromptPane()->text(), QStringLiteral("준비"));
+    EXPECT_EQ(Find<QLabel>("prompt")->text(), QStringLiteral("준비"));
     QStatusTipEvent hover(QStringLiteral("현재 열린 문서를 저장합니다"));
     QApplication::sendEvent(frame.get(), &hover);
-    EXPECT_EQ(frame->PromptPane()->text(), QStringLiteral("현재 열린 문서를 저장합니다"));
+    EXPECT_EQ(Find<QLabel>("prompt")->text(), QStringLiteral("현재 열린 문서를 저장합니다"));
     QStatusTipEvent leave{QString()};
     QApplication::sendEvent(frame.get(), &leave);
-    EXPECT_EQ(frame->PromptPane()->text(), QStringLiteral("준비"));
+    EXPECT_EQ(Find<QLabel>("prompt")->text(), QStringLiteral("준비"));
 }
 
 TEST_F(Window, TheThreeBarsShowTheBarColourPixelForPixel) {
     const QRgb bar = qRgb(237, 237, 216);
-    EXPECT_EQ(frame->ItemBarWidget()->grab().toImage().pixel(2, 2), bar);
-    EXPECT_EQ(frame->PaletteWidget()->grab().toImage().pixel(2, 200), bar);
+    EXPECT_EQ(itemBarWidget()->grab().toImage().pixel(2, 2), bar);
+    EXPECT_EQ(paletteWidget()->grab().toImage().pixel(2, 200), bar);
     const QImage panelPixels = panelWidget()->grab().toImage();
     EXPECT_EQ(panelPixels.pixel(270, 380), bar);
     // Until an item is chosen the panel paints nothing but its controls.

@@ -3,6 +3,7 @@
 #include "batch/item_arguments.h"
 #include "batch/item_command.h"
 #include "catalogue/catalogue.h"
+#include "document/item_files.h"
 #include "panel/edit_panel.h"
 #include "res/batch_strings.h"
 #include "res/string_table.h"
@@ -114,7 +115,7 @@ TEST_P(SameBytesAsTheEditor, FromTheSamePictures) {
     if (korean) {
         DrawLikeTheTools(panel.ImageContext(ViewMode::Dp), categoryIndex + 3);
     }
-    ASSERT_TRUE(panel.ComposeOutput(Path("editor.gif")).Succeeded());
+    ASSERT_TRUE(ComposeOutput(panel, Path("editor.gif")).Succeeded());
 
     // The same pictures as an artist's PNG files, then the command.
     ASSERT_TRUE(testing::WritePng(Path("wear.png"), testing::ToRgba(panel.Image(ViewMode::Wear)),
@@ -180,7 +181,7 @@ TEST_F(SameBytesAsTheEditor, TooManyColoursAreMergedAsTheEditorMergesThem) {
         wear.At(i % 75, i / 75) =
             RGB(static_cast<std::uint8_t>(i % 256), static_cast<std::uint8_t>(i / 256 * 7), 90);
     }
-    ASSERT_TRUE(panel.ComposeOutput(Path("editor.gif")).Succeeded());
+    ASSERT_TRUE(ComposeOutput(panel, Path("editor.gif")).Succeeded());
     ASSERT_TRUE(testing::WritePng(Path("wear.png"), testing::ToRgba(wear), PngLayout::Rgb8));
     const Outcome run = RunCommand({"--gender", "male", "--category", "socks", "--wear",
                                     Path("wear.png"), "-o", Path("made")});

@@ -1,4 +1,4 @@
-#include "panel/item_bar.h"
+#include "document/item_bar.h"
 
 #include "res/string_table.h"
 
@@ -10,6 +10,10 @@ void CItemBar::ShowRemembered() {
 }
 
 void CItemBar::OnChange(int guardedEntry) {
+    if (tools_.InStroke()) {
+        ShowRemembered();
+        return;
+    }
     if (guardedEntry != -1 && document_.IsDocumentModified()) {
         dialogs_.ShowMessage(kItemChangeRefusedText, MessageButtons::Ok);
         ShowRemembered();
@@ -27,6 +31,9 @@ void CItemBar::RefreshAndApply() {
 }
 
 void CItemBar::FlipGender() {
+    if (tools_.InStroke()) {
+        return;
+    }
     // Under unsaved work the flip is refused once, and nothing changes: not the remembered
     // gender, not the boxes, not the panel.
     if (selectedGender_ != -1 && document_.IsDocumentModified()) {

@@ -1,4 +1,4 @@
-#include "support/panel/fake_environment.h"
+#include "support/document/fake_environment.h"
 
 #include <filesystem>
 

@@ -1,9 +1,9 @@
 // The colour budget the status bar shows and the concerns Save raises before it writes.
-#include "panel/document.h"
-#include "panel/save_check.h"
+#include "document/document.h"
+#include "document/save_check.h"
 #include "res/string_table.h"
-#include "support/panel/fake_environment.h"
-#include "support/panel/panel_fixtures.h"
+#include "support/document/fake_environment.h"
+#include "support/document/editor_fixture.h"
 #include "support/raster/temporary_folder.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class SaveCheck : public testing::CreatedPanel {
+class SaveCheck : public testing::CreatedEditor {
   protected:
     SaveCheck() {
         environment.documents = (temporary.Path() / "Documents").string();
@@ -41,9 +41,6 @@ class SaveCheck : public testing::CreatedPanel {
     std::string Path(const std::string& name) const { return (temporary.Path() / name).string(); }
 
     testing::TemporaryFolder temporary;
-    testing::FakeEnvironment environment;
-    CItemBar bar{panel, host, host, host};
-    CPattikDoc document{panel, bar, host, host, environment};
 };
 
 TEST_F(SaveCheck, TheBudgetCountsThePictureInViewAsItsFileWillHoldIt) {
@@ -68,21 +65,21 @@ TEST_F(SaveCheck, TheBudgetCountsThePictureInViewAsItsFileWillHoldIt) {
 TEST_F(SaveCheck, ConcernsNameEmptyPicturesTheItemNeedsAndPicturesThatLoseColours) {
     // Socks have a DP picture of their own; nothing is drawn yet.
     Choose(Gender::Male, ItemCategory::Socks);
-    EXPECT_EQ(SaveConcerns(panel), (std::vector<std::string>{"착용 그림이 비어 있습니다.",
+    EXPECT_EQ(SaveConcerns(panel, panel.ComposeOutputPictures()), (std::vector<std::string>{"착용 그림이 비어 있습니다.",
                                                              "디피 그림이 비어 있습니다."}));
 
     PaintColours(2, 0);
     Pixels(ViewMode::Dp).At(5, 5) = kWhite;
-    EXPECT_TRUE(SaveConcerns(panel).empty());
+    EXPECT_TRUE(SaveConcerns(panel, panel.ComposeOutputPictures()).empty());
 
     // Hair that leaves the hair square empty; a top would not care.
     Choose(Gender::Female, ItemCategory::Hair);
-    EXPECT_EQ(SaveConcerns(panel), std::vector<std::string>{"헤어 그림이 비어 있습니다."});
+    EXPECT_EQ(SaveConcerns(panel, panel.ComposeOutputPictures()), std::vector<std::string>{"헤어 그림이 비어 있습니다."});
     Choose(Gender::Female, ItemCategory::Top);
-    EXPECT_TRUE(SaveConcerns(panel).empty());
+    EXPECT_TRUE(SaveConcerns(panel, panel.ComposeOutputPictures()).empty());
 
     PaintColours(400, 0);
-    const std::vector<std::string> concerns = SaveConcerns(panel);
+    const std::vector<std::string> concerns = SaveConcerns(panel, panel.ComposeOutputPictures());
     ASSERT_FALSE(concerns.empty());
     EXPECT_EQ(concerns[0], "착용 그림의 색이 400개입니다. 254개를 넘는 색은 가장 가까운 색으로 "
                            "바뀝니다.");

@@ -1,5 +1,5 @@
 // Paths the program may be started with: which name a document and why the others do not.
-#include "panel/document_path.h"
+#include "document/document_path.h"
 #include "support/raster/temporary_folder.h"
 
 #include <gtest/gtest.h>

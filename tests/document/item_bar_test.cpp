@@ -1,21 +1,20 @@
 // The item bar's guard and its boxes, through the recording host.
-#include "panel/item_bar.h"
+#include "document/item_bar.h"
 #include "res/string_table.h"
-#include "support/panel/panel_fixtures.h"
+#include "support/document/editor_fixture.h"
 
 #include <gtest/gtest.h>
 
 namespace pattik {
 namespace {
 
-using testing::CreatedPanel;
+using testing::CreatedEditor;
 
-class ItemBar : public CreatedPanel {
+class ItemBar : public CreatedEditor {
   protected:
     void Choose(int gender, int category) {
         host.itemSelections = {{ItemBox::Gender, gender}, {ItemBox::Category, category}};
     }
-    CItemBar bar{panel, host, host, host};
 };
 
 TEST_F(ItemBar, StartsWithNothingAndAppliesThePairTheBoxesShow) {

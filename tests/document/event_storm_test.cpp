@@ -4,20 +4,13 @@
 // checked; the findings are counted and printed, and any finding fails the test.
 //
 // CI runs 100,000 events (under both sanitizers as well). A longer run:
-//   PATTIK_STORM_EVENTS=1000000 build/tests/tools_tests --gtest_filter='EventStorm.*'
+//   PATTIK_STORM_EVENTS=1000000 build/tests/document_tests --gtest_filter='EventStorm.*'
 // PATTIK_STORM_SEED picks another stream.
-#include "panel/document.h"
-#include "panel/item_bar.h"
-#include "res/control_ids.h"
+#include "document/editor_core.h"
 #include "support/image/gif_decoder.h"
-#include "support/panel/fake_host.h"
-#include "support/raster/temporary_folder.h"
-#include "tools/canvas_tools.h"
-#include "tools/colour_controls.h"
-#include "tools/previews.h"
-#include "tools/tool_palette.h"
-
 #include "support/raster/pixel_grid.h"
+#include "support/raster/temporary_folder.h"
+#include "support/tools/random_user.h"
 
 #include <gtest/gtest.h>
 
@@ -66,186 +59,21 @@ long long FromEnvironment(const char* name, long long fallback) {
 class EventStorm : public ::testing::Test {
   protected:
     EventStorm() {
-        EXPECT_EQ(panel.OnCreate(), 0);
-        EXPECT_EQ(palette.OnCreate(), 0);
-        panel.SetOverlay(&tools.Previews());
-        panel.SetUpAfterBarsExist();
-        bar.RefreshAndApply();
+        EXPECT_TRUE(core.Create());
+        core.SetUpBars();
         document.OnNewDocument();
         NoteSaved();
     }
 
-    // --- The stream ---
-    int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
-    bool OneIn(int n) { return Between(1, n) == 1; }
-
-    // On the canvas most of the time, anywhere on the panel or far off it sometimes.
-    Point AnyPanelPoint() {
-        if (OneIn(20)) {
-            return Point{Between(-100000, 100000), Between(-100000, 100000)};
-        }
-        if (OneIn(4)) {
-            return Point{Between(-10, 290), Between(-10, 440)};
-        }
-        return Point{Between(6, 160), Between(26, 282)};
-    }
-
-    std::string AnyEditText() {
-        static const char* const kTexts[] = {
-            "", "abc", "300", "-5", " 12", "+7", "255", "0", "1e3", "99999999999999999999", "٣"};
-        if (OneIn(2)) {
-            return std::to_string(Between(0, 255));
-        }
-        return kTexts[Between(0, static_cast<int>(std::size(kTexts)) - 1)];
-    }
-
-    void PointerEvent_() {
-        const Point p = AnyPanelPoint();
-        const bool left = OneIn(2);
-        const bool right = OneIn(3);
-        const int which = Between(0, 9);
-        static const char* const kNames[] = {"left press",
-                                             "right press",
-                                             "move",
-                                             "move",
-                                             "move",
-                                             "left release",
-                                             "right release",
-                                             "left double click",
-                                             "right double click",
-                                             "timer tick"};
-        what = kNames[which];
-        switch (which) {
-        case 0:
-            tools.OnLButtonDown(PointerEvent{p, true});
-            break;
-        case 1:
-            tools.OnRButtonDown(PointerEvent{p, false, true});
-            break;
-        case 2:
-        case 3:
-        case 4:
-            tools.OnMouseMove(PointerEvent{p, left, right, OneIn(4), OneIn(4)});
-            break;
-        case 5:
-            tools.OnLButtonUp(PointerEvent{p});
-            break;
-        case 6:
-            tools.OnRButtonUp(PointerEvent{p});
-            break;
-        case 7:
-            tools.OnLButtonDblClk(PointerEvent{p, true});
-            break;
-        case 8:
-            tools.OnRButtonDblClk(PointerEvent{p, false, true});
-            break;
-        default:
-            tools.OnTimer(OneIn(4) ? Between(-5, 5000) : kAirbrushTimer);
-            break;
-        }
-    }
-
-    void KeyEvent() {
-        const int which = Between(0, 9);
-        static const char* const kNames[] = {"Esc",        "F1",        "Delete",    "Ctrl+Z",
-                                             "Space",      "left Ctrl", "step back", "step forward",
-                                             "Ctrl+wheel", "pixel grid"};
-        what = kNames[which];
-        switch (which) {
-        case 0:
-            tools.OnEscape();
-            break;
-        case 1:
-            bar.FlipGender();
-            break;
-        case 2:
-            tools.OnDelete();
-            break;
-        case 3:
-            tools.OnUndo();
-            break;
-        case 4:
-            Toggle(PolledKey::Space);
-            break;
-        case 5:
-            Toggle(PolledKey::LeftControl);
-            break;
-        case 6:
-            tools.OnStepBack();
-            break;
-        case 7:
-            tools.OnStepForward();
-            break;
-        case 8:
-            tools.ZoomAround(AnyPanelPoint(), Between(-3, 3));
-            break;
-        default:
-            panel.SetPixelGrid(panel.View().zoom, OneIn(2));
-            break;
-        }
-    }
-    void Toggle(PolledKey key) {
-        if (!host.keysDown.erase(key)) {
-            host.keysDown.insert(key);
-        }
-    }
-
-    void ControlEvent() {
-        const int which = Between(0, 7);
-        static const char* const kNames[] = {"tool button",         "option button", "swatch click",
-                                             "swatch double click", "RGB edit",      "trackbar",
-                                             "view mode",           "check boxes"};
-        what = kNames[which];
-        switch (which) {
-        case 0:
-            palette.OnToolButton(Between(998, 1011));
-            break;
-        case 1:
-            palette.OnOptionButton(kOptionButtons[Between(0, 3)]);
-            break;
-        case 2: {
-            const RECT swatch = CToolPalette::SwatchRect(Between(0, 15));
-            const Point at{static_cast<int>(swatch.left) + 1, static_cast<int>(swatch.top) + 1};
-            OneIn(2) ? palette.OnLButtonDown(at) : palette.OnRButtonDown(at);
-            break;
-        }
-        case 3:
-            host.colourAnswers.push_back(OneIn(2) ? std::optional<COLORREF>(RandomColour())
-                                                  : std::nullopt);
-            palette.OnLButtonDblClk(Point{Between(0, 62), Between(230, 380)});
-            break;
-        case 4: {
-            const int channel = Between(0, 2);
-            const int edits[3] = {kRedEdit, kGreenEdit, kBlueEdit};
-            host.editTexts[edits[channel]] = AnyEditText();
-            OnEditChanged(panel, static_cast<MixerChannel>(channel));
-            break;
-        }
-        case 5:
-            host.trackbarPositions[kTrackbarIdsFor(Between(0, 2))] = Between(-10, 300);
-            OnTrackbarMoved(panel);
-            break;
-        case 6:
-            panel.SelectViewMode(static_cast<ViewMode>(Between(0, 2)));
-            break;
-        default:
-            host.checkBoxes[kShowAvatarCheckBox] = OneIn(2);
-            host.checkBoxes[kAvatarInFrontCheckBox] = OneIn(2);
-            panel.OnPreviewCheckBox();
-            break;
-        }
-    }
-    static int kTrackbarIdsFor(int channel) {
-        const int trackbars[3] = {kRedTrackbar, kGreenTrackbar, kBlueTrackbar};
-        return trackbars[channel];
-    }
-    COLORREF RandomColour() {
-        return RGB(static_cast<std::uint8_t>(Between(0, 255)),
-                   static_cast<std::uint8_t>(Between(0, 255)),
-                   static_cast<std::uint8_t>(Between(0, 255)));
-    }
+    int Between(int low, int high) { return user.Between(low, high); }
+    bool OneIn(int n) { return user.OneIn(n); }
 
     void ItemEvent() {
+        if (OneIn(4)) {
+            what = "F1";
+            bar.FlipGender();
+            return;
+        }
         what = "item box";
         host.itemSelections[ItemBox::Gender] = Between(-1, 1);
         host.itemSelections[ItemBox::Category] = Between(-1, 13);
@@ -290,11 +118,14 @@ class EventStorm : public ::testing::Test {
     void OneEvent() {
         const int kind = Between(0, 99);
         if (kind < 60) {
-            PointerEvent_();
-        } else if (kind < 72) {
-            KeyEvent();
-        } else if (kind < 90) {
-            ControlEvent();
+            user.Pointer();
+            what = user.What();
+        } else if (kind < 71) {
+            user.EditingKey();
+            what = user.What();
+        } else if (kind < 89) {
+            user.Control();
+            what = user.What();
         } else if (kind < 96) {
             ItemEvent();
         } else {
@@ -391,14 +222,14 @@ class EventStorm : public ::testing::Test {
     testing::TemporaryFolder folder;
     StormEnvironment environment{(folder.Path() / "Documents").string()};
     FakeHost host;
-    CEditPanel panel{host};
-    CToolPalette palette{panel, host, host};
-    CanvasTools tools{panel, palette, host, host, host};
-    CItemBar bar{panel, host, host, host};
-    CPattikDoc document{panel, bar, host, host, environment};
-
-    std::mt19937 random{
-        static_cast<std::mt19937::result_type>(FromEnvironment("PATTIK_STORM_SEED", 20261208))};
+    EditorCore core{EditorHosts{host, host, host, host, host, host, host, environment}};
+    CEditPanel& panel = core.panel;
+    CanvasTools& tools = core.tools;
+    CItemBar& bar = core.itemBar;
+    CPattikDoc& document = core.document;
+    testing::RandomUser user{
+        panel, core.palette, tools, host,
+        static_cast<std::uint32_t>(FromEnvironment("PATTIK_STORM_SEED", 20261208))};
     long long event = 0;
     std::map<std::string, long long> findings;
     std::map<std::string, std::string> firstAt;

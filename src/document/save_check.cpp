@@ -1,4 +1,4 @@
-#include "panel/save_check.h"
+#include "document/save_check.h"
 
 #include "res/string_table.h"
 
@@ -29,7 +29,7 @@ void AddMergeConcern(std::string_view name, const DeviceBitmap& picture,
 
 } // namespace
 
-ColourCount ViewColourCount(CEditPanel& panel) {
+ColourCount ViewColourCount(const CEditPanel& panel) {
     const ViewMode mode = panel.View().viewMode;
     if (mode == ViewMode::Wear) {
         return CountColours(panel.Image(ViewMode::Wear)); // no need to compose the others
@@ -50,7 +50,7 @@ std::string ColourBudgetText(const ColourCount& count) {
     return text;
 }
 
-std::vector<std::string> SaveConcerns(CEditPanel& panel) {
+std::vector<std::string> SaveConcerns(const CEditPanel& panel, const OutputPictures& pictures) {
     std::vector<std::string> concerns;
     const ItemChoice& item = panel.Item();
     if (IsEmpty(panel.Image(ViewMode::Wear))) {
@@ -60,7 +60,6 @@ std::vector<std::string> SaveConcerns(CEditPanel& panel) {
     if (ownDp && IsEmpty(panel.Image(ViewMode::Dp))) {
         concerns.push_back(std::string(kDpPictureName) + std::string(kPictureEmptyText));
     }
-    const OutputPictures pictures = panel.ComposeOutputPictures();
     if (item.category == ItemCategory::Hair && pictures.hair && IsEmpty(*pictures.hair)) {
         concerns.push_back(std::string(kHairPictureName) + std::string(kPictureEmptyText));
     }

@@ -1,21 +1,23 @@
 #pragma once
 
+#include "document/document_environment.h"
+#include "document/item_bar.h"
 #include "panel/dialog_host.h"
-#include "panel/document_environment.h"
 #include "panel/document_host.h"
 #include "panel/edit_panel.h"
-#include "panel/item_bar.h"
+#include "tools/canvas_tools.h"
 
 #include <string>
 
 namespace pattik {
 
 // The document: a title, a path and the modified flag, and the three file commands. The
-// pictures live in the editing panel; saving hands the chosen path to its output.
+// pictures live in the editing panel; saving writes what it composes. In the middle of a
+// stroke the pictures belong to the stroke, and New, Open and Save do nothing.
 class CPattikDoc {
   public:
-    CPattikDoc(CEditPanel& panel, CItemBar& itemBar, DialogHost& dialogs, DocumentHost& flag,
-               DocumentEnvironment& environment);
+    CPattikDoc(CEditPanel& panel, const CanvasTools& tools, CItemBar& itemBar,
+               DialogHost& dialogs, DocumentHost& flag, DocumentEnvironment& environment);
 
     // File, New: asks about unsaved work first; false when the user kept it.
     bool OnFileNew();
@@ -53,6 +55,7 @@ class CPattikDoc {
 
   private:
     CEditPanel& panel_;
+    const CanvasTools& tools_;
     CItemBar& itemBar_;
     DialogHost& dialogs_;
     DocumentHost& flag_;
@@ -63,8 +66,5 @@ class CPattikDoc {
     std::string openedFolder_;
     bool saveCheck_ = false;
 };
-
-// One line for the user on why a file was not written, in Korean.
-std::string SaveFailureText(SaveFailure cause, int errorNumber);
 
 } // namespace pattik

@@ -1,10 +1,10 @@
 // Opening a saved item: its files are read back into the pictures, so saving again gives
 // the same bytes; files that are not an item's change nothing.
 #include "catalogue/catalogue.h"
-#include "panel/document.h"
+#include "document/document.h"
 #include "res/string_table.h"
-#include "support/panel/fake_environment.h"
-#include "support/panel/panel_fixtures.h"
+#include "support/document/fake_environment.h"
+#include "support/document/editor_fixture.h"
 #include "support/raster/temporary_folder.h"
 
 #include "support/raster/pixel_grid.h"
@@ -22,7 +22,7 @@ namespace {
 using testing::SamePixels;
 
 namespace fs = std::filesystem;
-using testing::CreatedPanel;
+using testing::CreatedEditor;
 using testing::FakeEnvironment;
 
 std::vector<char> Bytes(const fs::path& path) {
@@ -30,7 +30,7 @@ std::vector<char> Bytes(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-class OpenItem : public CreatedPanel {
+class OpenItem : public CreatedEditor {
   protected:
     OpenItem() {
         environment.documents = (temporary.Path() / "Documents").string();
@@ -87,9 +87,6 @@ class OpenItem : public CreatedPanel {
     }
 
     testing::TemporaryFolder temporary;
-    FakeEnvironment environment;
-    CItemBar bar{panel, host, host, host};
-    CPattikDoc document{panel, bar, host, host, environment};
 };
 
 TEST_F(OpenItem, EveryItemSavedReopenedAndSavedAgainGivesTheSameBytes) {

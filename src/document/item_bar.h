@@ -4,15 +4,18 @@
 #include "panel/document_host.h"
 #include "panel/edit_panel.h"
 #include "panel/item_bar_host.h"
+#include "tools/canvas_tools.h"
 
 namespace pattik {
 
 // The item bar's logic: the gender and category boxes, and the guard that keeps the item
 // from changing under unsaved work. The boxes are the window's, reached through the host.
+// In the middle of a stroke the item stays, and the boxes show it again.
 class CItemBar {
   public:
-    CItemBar(CEditPanel& panel, ItemBarHost& boxes, DialogHost& dialogs, DocumentHost& document)
-        : panel_(panel), boxes_(boxes), dialogs_(dialogs), document_(document) {}
+    CItemBar(CEditPanel& panel, const CanvasTools& tools, ItemBarHost& boxes, DialogHost& dialogs,
+             DocumentHost& document)
+        : panel_(panel), tools_(tools), boxes_(boxes), dialogs_(dialogs), document_(document) {}
 
     // The boxes' selection-change handlers. A change while the document holds unsaved work
     // is refused: a message, and the boxes show the remembered entries again. Otherwise
@@ -40,6 +43,7 @@ class CItemBar {
     void ShowRemembered();
 
     CEditPanel& panel_;
+    const CanvasTools& tools_;
     ItemBarHost& boxes_;
     DialogHost& dialogs_;
     DocumentHost& document_;

@@ -1,4 +1,4 @@
-#include "panel/document_path.h"
+#include "document/document_path.h"
 
 #include "res/string_table.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/output_result.h"
+#include "panel/edit_panel.h"
 #include "raster/device_bitmap.h"
 
 #include <optional>
@@ -39,5 +41,15 @@ struct ItemReadResult {
 // Reads and checks the item's files: each must be a GIF of one picture in its picture's
 // size. One bad file refuses the whole item, so nothing is half opened.
 ItemReadResult ReadItemFiles(const std::string& chosen);
+
+// Writes the wear, DP and (when there is one) hair files of the pictures for the chosen
+// path ("B.gif", "BDP.gif", "BRp.gif"), each in its palette. A failure stops only its own
+// file: the user may still want the others.
+OutputResult WriteItemFiles(const std::string& path, const OutputPictures& pictures);
+// The panel's pictures, composed and written.
+OutputResult ComposeOutput(const CEditPanel& panel, const std::string& path);
+
+// One line for the user on why a file was not written, in Korean.
+std::string SaveFailureText(SaveFailure cause, int errorNumber);
 
 } // namespace pattik

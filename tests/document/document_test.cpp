@@ -1,9 +1,10 @@
 // New, Save and the save-changes question, with a fixed clock, a temporary documents folder
 // and a scripted save dialog.
-#include "panel/document.h"
+#include "document/document.h"
+#include "document/item_files.h"
 #include "res/string_table.h"
-#include "support/panel/fake_environment.h"
-#include "support/panel/panel_fixtures.h"
+#include "support/document/editor_fixture.h"
+#include "support/document/fake_environment.h"
 #include "support/raster/file_size_limit.h"
 #include "support/raster/temporary_folder.h"
 
@@ -21,11 +22,11 @@ namespace pattik {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CreatedPanel;
+using testing::CreatedEditor;
 using testing::FakeEnvironment;
 using testing::FakeHost;
 
-class Document : public CreatedPanel {
+class Document : public CreatedEditor {
   protected:
     Document() {
         environment.documents = (temporary.Path() / "Documents").string();
@@ -42,9 +43,6 @@ class Document : public CreatedPanel {
     std::string Saved(const std::string& name) const { return (temporary.Path() / name).string(); }
 
     testing::TemporaryFolder temporary;
-    FakeEnvironment environment;
-    CItemBar bar{panel, host, host, host};
-    CPattikDoc document{panel, bar, host, host, environment};
 };
 
 TEST_F(Document, ANewDocumentIsTitledByTheClockInItsOwnFolder) {

@@ -1,7 +1,7 @@
-#include "panel/document.h"
+#include "document/document.h"
 
-#include "panel/item_files.h"
-#include "panel/save_check.h"
+#include "document/item_files.h"
+#include "document/save_check.h"
 #include "res/string_table.h"
 
 #include <algorithm>
@@ -15,9 +15,10 @@ constexpr const char* kFolderName = "패티크";
 
 } // namespace
 
-CPattikDoc::CPattikDoc(CEditPanel& panel, CItemBar& itemBar, DialogHost& dialogs,
-                       DocumentHost& flag, DocumentEnvironment& environment)
-    : panel_(panel), itemBar_(itemBar), dialogs_(dialogs), flag_(flag), environment_(environment) {}
+CPattikDoc::CPattikDoc(CEditPanel& panel, const CanvasTools& tools, CItemBar& itemBar,
+                       DialogHost& dialogs, DocumentHost& flag, DocumentEnvironment& environment)
+    : panel_(panel), tools_(tools), itemBar_(itemBar), dialogs_(dialogs), flag_(flag),
+      environment_(environment) {}
 
 std::string CPattikDoc::DefaultFolder() const {
     std::string folder = environment_.DocumentsFolder();
@@ -32,7 +33,7 @@ std::string CPattikDoc::DialogFolder() const {
 }
 
 bool CPattikDoc::OnFileNew() {
-    if (!SaveModified()) {
+    if (tools_.InStroke() || !SaveModified()) {
         return false;
     }
     OnNewDocument();
@@ -69,11 +70,17 @@ void CPattikDoc::OnOpenDocument(const std::string& path) {
 }
 
 bool CPattikDoc::OnFileOpen() {
+    if (tools_.InStroke()) {
+        return false;
+    }
     const std::optional<std::string> path = environment_.AskOpenPath(DialogFolder());
     return path && OpenItem(*path);
 }
 
 bool CPattikDoc::OpenItem(const std::string& path) {
+    if (tools_.InStroke()) {
+        return false;
+    }
     // Everything is read and checked before anything is asked or changed.
     ItemReadResult read = ReadItemFiles(path);
     if (!read.pictures) {
@@ -112,7 +119,8 @@ bool CPattikDoc::OpenItem(const std::string& path) {
     panel_.DropFloatingSelection();
     panel_.ResetForNewDocument();
     itemBar_.ChooseAndApply(item.gender, item.category);
-    panel_.LoadItemPictures(*read.pictures);
+    const ItemFilePictures& files = *read.pictures;
+    panel_.LoadItemPictures(files.wear, files.dp ? &*files.dp : nullptr);
 
     pathName_ = read.paths.wear;
     const std::size_t slash = pathName_.find_last_of('/');
@@ -125,6 +133,9 @@ bool CPattikDoc::OpenItem(const std::string& path) {
 }
 
 bool CPattikDoc::OnFileSave() {
+    if (tools_.InStroke()) {
+        return false;
+    }
     const std::optional<std::string> path = environment_.AskSavePath(DialogFolder(), title_);
     if (!path) {
         return false;
@@ -136,15 +147,17 @@ bool CPattikDoc::OnFileSave() {
         panel_.CommitFloatingSelection();
         panel_.DropFloatingSelection();
     }
+    // Composed once: what the check looks at is what is written.
+    const OutputPictures pictures = panel_.ComposeOutputPictures();
     if (saveCheck_) {
-        const std::vector<std::string> concerns = SaveConcerns(panel_);
+        const std::vector<std::string> concerns = SaveConcerns(panel_, pictures);
         if (!concerns.empty() &&
             dialogs_.ShowMessage(SaveConcernsQuestion(concerns), MessageButtons::SaveCancel) !=
                 MessageAnswer::Save) {
             return false; // nothing written; the work stays unsaved
         }
     }
-    const OutputResult result = panel_.ComposeOutput(*path);
+    const OutputResult result = WriteItemFiles(*path, pictures);
     if (!result.Succeeded()) {
         std::string message(kSaveFailedText);
         for (const OutputResult::Failure& failure : result.failures) {
@@ -176,46 +189,6 @@ bool CPattikDoc::SaveModified() {
         break;
     }
     return false;
-}
-
-std::string SaveFailureText(SaveFailure cause, int errorNumber) {
-    switch (cause) {
-    case SaveFailure::None:
-        return "";
-    case SaveFailure::EmptyPicture:
-    case SaveFailure::ZeroArea:
-    case SaveFailure::PictureTooLarge:
-    case SaveFailure::UnsupportedFormat:
-        return std::string(kPictureNotWritableText);
-    case SaveFailure::OutOfMemory:
-        return std::string(kOutOfMemoryText);
-    case SaveFailure::InvalidPath:
-        return std::string(kInvalidFileNameText);
-    case SaveFailure::NotAFileOrDevice:
-        return std::string(kNotAFileText);
-    case SaveFailure::System:
-        break;
-    }
-    switch (errorNumber) {
-    case ENOENT:
-    case ENOTDIR:
-        return std::string(kNoSuchFolderText);
-    case EACCES:
-    case EPERM:
-        return std::string(kNoPermissionText);
-    case EROFS:
-        return std::string(kReadOnlyText);
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return std::string(kDiskFullText);
-    case EISDIR:
-        return std::string(kNotAFileText);
-    case ENAMETOOLONG:
-        return std::string(kNameTooLongText);
-    default:
-        return std::string(kCannotWriteText);
-    }
 }
 
 } // namespace pattik

@@ -1,0 +1,113 @@
+// The pointer rests on the canvas nearly all the time. The keys, the wheel and the file
+// commands work there in every view; in the middle of a stroke (a button held) they wait.
+#include "window_fixture.h"
+
+#include "res/control_ids.h"
+#include "tools/canvas_tools.h"
+
+#include <QFileDialog>
+
+namespace pattik::testing {
+namespace {
+
+// Hair has a DP picture of its own and a hair picture, and draws in all three views
+// without a warning.
+constexpr int kHair = 13;
+constexpr Qt::KeyboardModifiers kStepBackKeys = Qt::ControlModifier | Qt::AltModifier;
+constexpr Qt::KeyboardModifiers kStepForwardKeys = Qt::ControlModifier | Qt::ShiftModifier;
+
+struct ViewCase {
+    const char* name;
+    ViewMode mode;
+    int button;
+};
+
+class RestingPointer : public Window, public ::testing::WithParamInterface<ViewCase> {
+  protected:
+    RestingPointer() {
+        ChooseItem(kFemale, kHair);
+        Click(panelWidget()->Button(GetParam().button));
+    }
+    COLORREF ViewPixel(int x, int y) { return panel().CurrentImage().At(x, y); }
+    // Records each dialog that opens, and closes it.
+    void CloseDialogs(int count, QStringList& seen) {
+        for (int i = 0; i < count; ++i) {
+            answers.Add([&seen](QWidget* modal) {
+                seen.append(modal->metaObject()->className());
+                static_cast<QDialog*>(modal)->reject();
+            });
+        }
+    }
+};
+
+TEST_P(RestingPointer, KeysTheWheelAndTheFileCommandsWork) {
+    ASSERT_EQ(panel().View().viewMode, GetParam().mode);
+    ClickCanvas(10, 10);
+    MoveTo(panelWidget(), CanvasPoint(20, 20));
+    ASSERT_TRUE(core().tools.CurrentGesture().previewShown) << "the pointer rests on the canvas";
+
+    Key(Qt::Key_E);
+    EXPECT_EQ(panel().Options().currentTool, ToolKind::Eraser);
+    Key(Qt::Key_B);
+    EXPECT_EQ(panel().Options().currentTool, ToolKind::Pencil);
+
+    // The Hair view shows what the wear picture makes: what is drawn there has no history.
+    if (GetParam().mode != ViewMode::Hair) {
+        Key(Qt::Key_Z, kStepBackKeys);
+        EXPECT_EQ(ViewPixel(10, 10), kTransparentMagenta) << "the dot was stepped back";
+        Key(Qt::Key_Z, kStepForwardKeys);
+        EXPECT_EQ(ViewPixel(10, 10), kBlack);
+    }
+
+    // Only the Wear view zooms.
+    Wheel(panelWidget(), CanvasPoint(20, 20), 1);
+    EXPECT_EQ(panel().View().zoom, GetParam().mode == ViewMode::Wear ? 4.0f : 2.0f);
+
+    QStringList dialogs;
+    CloseDialogs(1, dialogs);
+    Key(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("QFileDialog")});
+
+    answers.Add(QMessageBox::No);
+    Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(answers.Pending(), 0u) << "New asked about the drawing";
+    EXPECT_FALSE(panel().Item().IsChosen()) << "a new document";
+}
+
+TEST_P(RestingPointer, InTheMiddleOfAStrokeTheyWaitForTheRelease) {
+    Press(panelWidget(), CanvasPoint(10, 10));
+    MoveTo(panelWidget(), CanvasPoint(14, 10));
+    ASSERT_TRUE(core().tools.InStroke());
+
+    Key(Qt::Key_E);
+    Key(Qt::Key_Z, kStepBackKeys);
+    Wheel(panelWidget(), CanvasPoint(14, 10), 1);
+    QStringList dialogs;
+    CloseDialogs(3, dialogs);
+    Key(Qt::Key_O, Qt::ControlModifier);
+    Key(Qt::Key_N, Qt::ControlModifier);
+    Key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(dialogs.isEmpty()) << dialogs.join(u' ').toStdString();
+    EXPECT_EQ(panel().Options().currentTool, ToolKind::Pencil);
+    EXPECT_EQ(panel().View().zoom, 2.0f);
+    EXPECT_TRUE(panel().Item().IsChosen());
+
+    Release(panelWidget(), CanvasPoint(14, 10));
+    EXPECT_FALSE(core().tools.InStroke());
+    if (GetParam().mode != ViewMode::Hair) {
+        EXPECT_EQ(ViewPixel(12, 10), kBlack) << "the stroke went on to its end";
+    }
+    Key(Qt::Key_E);
+    EXPECT_EQ(panel().Options().currentTool, ToolKind::Eraser) << "after the release";
+}
+
+INSTANTIATE_TEST_SUITE_P(EachView, RestingPointer,
+                         ::testing::Values(ViewCase{"Wear", ViewMode::Wear, kWearButton},
+                                           ViewCase{"Dp", ViewMode::Dp, kDpButton},
+                                           ViewCase{"Hair", ViewMode::Hair, kHairButton}),
+                         [](const ::testing::TestParamInfo<ViewCase>& row) {
+                             return std::string(row.param.name);
+                         });
+
+} // namespace
+} // namespace pattik::testing
