@@ -1,6 +1,12 @@
 #include "app/recent_files.h"
 
+#include "app/qt_convert.h"
+#include "document/recent_list.h"
+
 #include <QSettings>
+
+#include <string>
+#include <vector>
 
 namespace pattik {
 namespace {
@@ -27,16 +33,16 @@ QStringList RecentFiles::Entries() const {
 }
 
 void RecentFiles::Add(const QString& path) {
-    if (path.isEmpty()) {
-        return;
+    std::vector<std::string> entries;
+    for (const QString& entry : Entries()) {
+        entries.push_back(ToStdString(entry));
     }
-    QStringList entries = Entries();
-    entries.removeAll(path);
-    entries.prepend(path);
+    entries = WithRecentPath(std::move(entries), ToStdString(path));
     settings_.beginGroup(kGroup);
     for (int number = 1; number <= kMaxEntries; ++number) {
-        if (number <= entries.size()) {
-            settings_.setValue(EntryKey(number), entries.at(number - 1));
+        const auto index = static_cast<std::size_t>(number - 1);
+        if (index < entries.size()) {
+            settings_.setValue(EntryKey(number), ToQString(entries[index]));
         } else {
             settings_.remove(EntryKey(number));
         }

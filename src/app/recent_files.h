@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/recent_list.h"
+
 #include <QStringList>
 
 class QSettings;
@@ -10,12 +12,12 @@ namespace pattik {
 // "Recent File List" as File1 to File4 and written at once, so a crash loses none.
 class RecentFiles {
   public:
-    static constexpr int kMaxEntries = 4;
+    static constexpr int kMaxEntries = static_cast<int>(kRecentFileCount);
 
     explicit RecentFiles(QSettings& settings) : settings_(settings) {}
 
     QStringList Entries() const;
-    // Puts the path first; an entry already there moves up instead of repeating.
+    // Puts the path first, as WithRecentPath says.
     void Add(const QString& path);
 
   private:

@@ -2,6 +2,7 @@
 // and a scripted save dialog.
 #include "document/document.h"
 #include "document/item_files.h"
+#include "panel/panel_geometry.h"
 #include "res/string_table.h"
 #include "support/document/editor_fixture.h"
 #include "support/document/fake_environment.h"
@@ -114,6 +115,36 @@ TEST_F(Document, TheQuestionKeepsDropsOrSavesTheWork) {
     host.messageAnswers = {MessageAnswer::No};
     EXPECT_TRUE(document.SaveModified());
     EXPECT_FALSE(host.modified);
+}
+
+// Mid-stroke the pictures belong to the stroke: the commands do nothing, ask nothing and
+// change nothing until the button comes up.
+TEST_F(Document, NewOpenSaveAndItemChangesWaitWhileAStrokeGoesOn) {
+    host.itemSelections = {{ItemBox::Gender, 0}, {ItemBox::Category, 2}};
+    bar.OnCategoryChange();
+    const Point canvas{PanelGeometry::kCanvasOrigin.x + 20, PanelGeometry::kCanvasOrigin.y + 20};
+    tools.OnLButtonDown(PointerEvent{canvas, true});
+    ASSERT_TRUE(tools.InStroke());
+    environment.savePaths.push_back(Saved("shoe.gif"));
+    environment.openPaths.push_back(Saved("shoe.gif"));
+
+    EXPECT_FALSE(document.OnFileSave());
+    EXPECT_FALSE(document.OnFileNew());
+    EXPECT_FALSE(document.OnFileOpen());
+    EXPECT_FALSE(document.OpenItem(Saved("shoe.gif")));
+    bar.FlipGender();
+    host.itemSelections = {{ItemBox::Gender, 1}, {ItemBox::Category, 5}};
+    bar.OnGenderChange();
+    EXPECT_TRUE(environment.dialogs.empty());
+    EXPECT_TRUE(environment.openDialogs.empty());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(panel.Item().gender, Gender::Female);
+    EXPECT_EQ(panel.Item().category, ItemCategory::Shoes);
+    EXPECT_EQ(host.itemSelections[ItemBox::Category], 2) << "the box shows the item again";
+
+    tools.OnLButtonUp(PointerEvent{canvas});
+    EXPECT_TRUE(document.OnFileSave()) << "after the release";
+    EXPECT_TRUE(fs::exists(Saved("shoe.gif")));
 }
 
 TEST_F(Document, AFailedSaveNamesEachFileAndKeepsTheWorkUnsaved) {
