@@ -19,10 +19,12 @@ CItemBarWidget::CItemBarWidget(QWidget* parent)
     auto* categoryLabel = new QLabel(ToQString(kCategoryLabelText), this);
     categoryLabel->setGeometry(layout::kCategoryLabel);
 
+    genderBox_->setObjectName(QStringLiteral("genderBox"));
     genderBox_->setGeometry(layout::kGenderBox);
     for (const std::string_view text : GenderBoxTexts()) {
         genderBox_->addItem(ToQString(text));
     }
+    categoryBox_->setObjectName(QStringLiteral("categoryBox"));
     categoryBox_->setGeometry(layout::kCategoryBox);
     for (const std::string_view text : CategoryBoxTexts()) {
         categoryBox_->addItem(ToQString(text));

@@ -21,13 +21,14 @@ class CItemBarWidget : public QWidget, public ItemBarHost {
 
     void Attach(CItemBar& itemBar);
     void Detach() { itemBar_ = nullptr; }
-    QComboBox* Box(ItemBox box) const;
 
     // ItemBarHost
     int GetSelection(ItemBox box) const override;
     void SetSelection(ItemBox box, int index) override;
 
   private:
+    QComboBox* Box(ItemBox box) const;
+
     CItemBar* itemBar_ = nullptr;
     QComboBox* genderBox_;
     QComboBox* categoryBox_;

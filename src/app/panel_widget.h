@@ -52,10 +52,6 @@ class CEditPanelWidget : public QWidget, public PointerHost, public ViewHost, pu
 
     // What the panel's paint routine last drew, the size of the client area.
     const DeviceBitmap& ClientBitmap() const { return client_; }
-    QLineEdit* Edit(int editId) const;
-    QSlider* Trackbar(int trackbarId) const;
-    QCheckBox* CheckBox(int checkBoxId) const;
-    QAbstractButton* Button(int buttonId) const;
 
     // PointerHost
     void CapturePointer() override { captured_ = true; }
@@ -95,6 +91,11 @@ class CEditPanelWidget : public QWidget, public PointerHost, public ViewHost, pu
     void leaveEvent(QEvent* event) override;
 
   private:
+    // The controls by the ids the panel knows them by (each also has an object name).
+    QLineEdit* Edit(int editId) const;
+    QSlider* Trackbar(int trackbarId) const;
+    QCheckBox* CheckBox(int checkBoxId) const;
+    QAbstractButton* Button(int buttonId) const;
     using ButtonHandler = void (CanvasTools::*)(const PointerEvent&);
     // Hands a button event to the tools' handler for its button.
     void Dispatch(const QMouseEvent& event, ButtonHandler left, ButtonHandler right);

@@ -26,6 +26,7 @@ constexpr int kEditIds[3] = {kRedEdit, kGreenEdit, kBlueEdit};
 constexpr int kTrackbarIds[3] = {kRedTrackbar, kGreenTrackbar, kBlueTrackbar};
 constexpr MixerChannel kChannels[3] = {MixerChannel::Red, MixerChannel::Green, MixerChannel::Blue};
 constexpr const char* kChannelLabels[3] = {"R", "G", "B"};
+constexpr const char* kChannelNames[3] = {"red", "green", "blue"};
 
 // Labels and the group box lie over the panel's painted areas; the mouse goes through them
 // to the panel, so hover and presses there reach the tools.
@@ -42,18 +43,25 @@ Control* Find(const std::map<int, Control*>& controls, int id) {
 } // namespace
 
 void CEditPanelWidget::CreateControls() {
-    const std::pair<int, std::pair<std::string_view, QRect>> viewButtons[] = {
-        {kWearButton, {kWearButtonText, layout::kWearButton}},
-        {kDpButton, {kDpButtonText, layout::kDpButton}},
-        {kHairButton, {kHairButtonText, layout::kHairButton}},
+    struct ViewButton {
+        int id;
+        const char* name;
+        std::string_view text;
+        QRect place;
     };
-    for (const auto& [id, textAndPlace] : viewButtons) {
-        auto* button = new QPushButton(ToQString(textAndPlace.first), this);
-        button->setGeometry(textAndPlace.second);
+    const ViewButton viewButtons[] = {
+        {kWearButton, "wearButton", kWearButtonText, layout::kWearButton},
+        {kDpButton, "dpButton", kDpButtonText, layout::kDpButton},
+        {kHairButton, "hairButton", kHairButtonText, layout::kHairButton},
+    };
+    for (const ViewButton& view : viewButtons) {
+        auto* button = new QPushButton(ToQString(view.text), this);
+        button->setObjectName(QString::fromLatin1(view.name));
+        button->setGeometry(view.place);
         button->setFlat(true);
         // The shown view's button stays pushed in.
         button->setCheckable(true);
-        buttons_[id] = button;
+        buttons_[view.id] = button;
     }
 
     auto* group = new QGroupBox(ToQString(kPreviewGroupText), this);
@@ -61,8 +69,10 @@ void CEditPanelWidget::CreateControls() {
     LetMouseThrough(group);
 
     checkBoxes_[kShowAvatarCheckBox] = new QCheckBox(ToQString(kShowAvatarText), this);
+    checkBoxes_[kShowAvatarCheckBox]->setObjectName(QStringLiteral("showAvatar"));
     checkBoxes_[kShowAvatarCheckBox]->setGeometry(layout::kShowAvatarCheckBox);
     checkBoxes_[kAvatarInFrontCheckBox] = new QCheckBox(ToQString(kAvatarInFrontText), this);
+    checkBoxes_[kAvatarInFrontCheckBox]->setObjectName(QStringLiteral("avatarInFront"));
     checkBoxes_[kAvatarInFrontCheckBox]->setGeometry(layout::kAvatarInFrontCheckBox);
 
     for (int channel = 0; channel < 3; ++channel) {
@@ -71,11 +81,14 @@ void CEditPanelWidget::CreateControls() {
         LetMouseThrough(label);
 
         auto* trackbar = new QSlider(Qt::Horizontal, this);
+        trackbar->setObjectName(QString::fromLatin1(kChannelNames[channel]) +
+                                QStringLiteral("Trackbar"));
         trackbar->setGeometry(layout::kTrackbars[channel]);
         trackbar->setTickPosition(QSlider::NoTicks);
         trackbars_[kTrackbarIds[channel]] = trackbar;
 
         auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(kChannelNames[channel]) + QStringLiteral("Edit"));
         edit->setGeometry(layout::kEdits[channel]);
         // Digits only, as typed; a number too large is the panel's to clamp.
         edit->setValidator(

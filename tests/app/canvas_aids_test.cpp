@@ -39,7 +39,7 @@ TEST_F(Window, SingleKeysChooseToolsButNotInsideAnRgbEdit) {
     EXPECT_EQ(QToolTip::text(), QStringLiteral("지우개 (E)"));
     EXPECT_EQ(eraser->toolTip(), QStringLiteral("지우개"));
 
-    QLineEdit* red = panelWidget()->Edit(kRedEdit);
+    QLineEdit* red = Find<QLineEdit>("redEdit");
     red->setFocus();
     Key(Qt::Key_E);
     EXPECT_EQ(panel().Options().currentTool, ToolKind::Pencil) << "the edit had the key";

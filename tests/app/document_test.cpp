@@ -78,7 +78,7 @@ TEST_F(DocumentWindow, NewAsksAndCancelKeepsEverything) {
     EXPECT_EQ(answers.Messages(), QStringList{Question()});
     EXPECT_EQ(WearPixel(20, 30), kBlack);
     EXPECT_TRUE(core().flag.IsDocumentModified());
-    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Gender)->currentIndex(), kFemale);
+    EXPECT_EQ(Find<QComboBox>("genderBox")->currentIndex(), kFemale);
 }
 
 TEST_F(DocumentWindow, NewAnsweredNoDropsTheDrawingAndEmptiesTheBoxes) {
@@ -89,8 +89,8 @@ TEST_F(DocumentWindow, NewAnsweredNoDropsTheDrawingAndEmptiesTheBoxes) {
     EXPECT_EQ(WearPixel(20, 30), kTransparentMagenta);
     EXPECT_FALSE(core().flag.IsDocumentModified());
     EXPECT_FALSE(panel().Selection().hasFloatingSelection) << "nothing left to paste";
-    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Gender)->currentIndex(), -1);
-    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Category)->currentIndex(), -1);
+    EXPECT_EQ(Find<QComboBox>("genderBox")->currentIndex(), -1);
+    EXPECT_EQ(Find<QComboBox>("categoryBox")->currentIndex(), -1);
 }
 
 TEST_F(DocumentWindow, YesThenCancellingTheSaveDialogKeepsTheDrawing) {

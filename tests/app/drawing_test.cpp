@@ -53,12 +53,12 @@ TEST_F(Window, HoverOverTheGroupBoxReachesThePanel) {
 
 TEST_F(Window, TypingPastTheRangeLeavesTheLargestValue) {
     ChooseItem(kFemale, kTop); // the wells show once an item is chosen
-    QLineEdit* red = panelWidget()->Edit(kRedEdit);
+    QLineEdit* red = Find<QLineEdit>("redEdit");
     red->setFocus();
     red->selectAll();
     QTest::keyClicks(red, QStringLiteral("300"));
     EXPECT_EQ(red->text(), QStringLiteral("255"));
-    EXPECT_EQ(panelWidget()->Trackbar(kRedTrackbar)->value(), 255);
+    EXPECT_EQ(Find<QSlider>("redTrackbar")->value(), 255);
     EXPECT_EQ(panel().Colours().primaryColour, RGB(255, 0, 0));
 
     // A red colour 1 shows red in its well.
@@ -70,7 +70,7 @@ TEST_F(Window, TypingPastTheRangeLeavesTheLargestValue) {
 }
 
 TEST_F(Window, EmptyingAnEditSaysSoOnceAndPutsTheNumberBack) {
-    QLineEdit* green = panelWidget()->Edit(kGreenEdit);
+    QLineEdit* green = Find<QLineEdit>("greenEdit");
     green->setFocus();
     QTest::keyClicks(green, QStringLiteral("7"));
     ASSERT_EQ(green->text(), QStringLiteral("7"));
@@ -85,8 +85,8 @@ TEST_F(Window, EmptyingAnEditSaysSoOnceAndPutsTheNumberBack) {
 TEST_F(Window, MovingATrackbarMixesTheColourOfTheLastButton) {
     ChooseItem(kFemale, kTop);
     Click(panelWidget(), QPoint(270, 250), Qt::RightButton); // off the canvas
-    panelWidget()->Trackbar(kBlueTrackbar)->setValue(200);   // as a drag would
-    EXPECT_EQ(panelWidget()->Edit(kBlueEdit)->text(), QStringLiteral("200"));
+    Find<QSlider>("blueTrackbar")->setValue(200);            // as a drag would
+    EXPECT_EQ(Find<QLineEdit>("blueEdit")->text(), QStringLiteral("200"));
     EXPECT_EQ(panel().Colours().secondaryColour, RGB(0, 0, 200));
     EXPECT_EQ(panel().Colours().primaryColour, kBlack);
 }
@@ -137,8 +137,8 @@ TEST_F(Window, ASwatchClickSetsColourOneAndTheMixer) {
     Click(paletteWidget(),
           QPoint(static_cast<int>(white.left) + 2, static_cast<int>(white.top) + 2));
     EXPECT_EQ(panel().Colours().primaryColour, kWhite);
-    EXPECT_EQ(panelWidget()->Edit(kGreenEdit)->text(), QStringLiteral("255"));
-    EXPECT_EQ(panelWidget()->Trackbar(kBlueTrackbar)->value(), 255);
+    EXPECT_EQ(Find<QLineEdit>("greenEdit")->text(), QStringLiteral("255"));
+    EXPECT_EQ(Find<QSlider>("blueTrackbar")->value(), 255);
 }
 
 } // namespace

@@ -81,7 +81,7 @@ TEST_F(EditMenu, SitsBetweenFileAndViewAndOffersOnlyWhatCanBeDone) {
     EXPECT_EQ(openAndRead(), std::make_pair(false, true));
 
     // While an RGB edit has the focus the keys still reach the picture.
-    QLineEdit* red = panelWidget()->Edit(kRedEdit);
+    QLineEdit* red = Find<QLineEdit>("redEdit");
     red->setFocus();
     Key(Qt::Key_Z, kStepForwardKeys);
     EXPECT_EQ(Dots(), QStringLiteral("#.."));

@@ -12,7 +12,7 @@ namespace pattik::testing {
 namespace {
 
 TEST_F(Window, AnItemWithHairShowsTheHairButtonAndShoesHideIt) {
-    QAbstractButton* hair = panelWidget()->Button(kHairButton);
+    QAbstractButton* hair = Find<QAbstractButton>("hairButton");
     ChooseItem(kFemale, kTop);
     EXPECT_TRUE(hair->isVisible());
     EXPECT_EQ(hair->text(), QStringLiteral("헤어(s)"));
@@ -21,7 +21,7 @@ TEST_F(Window, AnItemWithHairShowsTheHairButtonAndShoesHideIt) {
     Click(hair);
     EXPECT_EQ(panel().View().viewMode, ViewMode::Hair);
     EXPECT_TRUE(hair->isChecked());
-    EXPECT_FALSE(panelWidget()->Button(kWearButton)->isChecked());
+    EXPECT_FALSE(Find<QAbstractButton>("wearButton")->isChecked());
 
     Choose(ItemBox::Category, kShoes);
     EXPECT_FALSE(hair->isVisible());
@@ -37,7 +37,7 @@ TEST_F(Window, AChangeUnderUnsavedWorkIsRefusedOnceAndTheBoxSnapsBack) {
     Choose(ItemBox::Category, kShoes);
     EXPECT_EQ(answers.Messages(),
               QStringList{QStringLiteral("작업중 성별 및 상품을 변경할 수 없습니다.")});
-    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Category)->currentIndex(), kTop);
+    EXPECT_EQ(Find<QComboBox>("categoryBox")->currentIndex(), kTop);
     EXPECT_EQ(panel().Item().category, ItemCategory::Top);
 }
 
@@ -46,19 +46,19 @@ TEST_F(Window, F1FlipsTheGenderOnceAndUnderUnsavedWorkChangesNothing) {
     Key(Qt::Key_F1);
     EXPECT_EQ(core().itemBar.SelectedGender(), kMale);
     EXPECT_EQ(panel().Item().gender, Gender::Male);
-    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Gender)->currentIndex(), kMale);
+    EXPECT_EQ(Find<QComboBox>("genderBox")->currentIndex(), kMale);
 
     ClickCanvas(10, 10);
     answers.Add(QMessageBox::Ok);
     Key(Qt::Key_F1);
     EXPECT_EQ(answers.Messages().size(), 1);
-    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Gender)->currentIndex(), kMale);
+    EXPECT_EQ(Find<QComboBox>("genderBox")->currentIndex(), kMale);
     EXPECT_EQ(panel().Item().gender, Gender::Male);
 }
 
 TEST_F(Window, SpaceNeverClicksAFocusedButtonAndIsHeldForScrolling) {
     ChooseItem(kFemale, kTop);
-    QAbstractButton* dp = panelWidget()->Button(kDpButton);
+    QAbstractButton* dp = Find<QAbstractButton>("dpButton");
     dp->setFocus();
     ASSERT_TRUE(dp->hasFocus());
     QTest::keyPress(Handle(), Qt::Key_Space);
@@ -83,7 +83,7 @@ TEST_F(Window, LeftControlIsToldFromRightControlAndForgottenOnDeactivation) {
 
 TEST_F(Window, DeleteAndUndoReachThePanelWhileAnRgbEditHasTheFocus) {
     ChooseItem(kFemale, kTop);
-    QLineEdit* red = panelWidget()->Edit(kRedEdit);
+    QLineEdit* red = Find<QLineEdit>("redEdit");
     const COLORREF before = WearPixel(10, 10);
     ClickCanvas(10, 10);
     ASSERT_NE(WearPixel(10, 10), before);

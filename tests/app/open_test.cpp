@@ -71,7 +71,7 @@ TEST_F(OpenWindow, CtrlOAsksForTheFileThenTheItemAndBringsThePicturesBack) {
     EXPECT_EQ(answers.Pending(), 0u);
     EXPECT_TRUE(questionStartedEmpty) << "a new document has no item to start from";
     EXPECT_EQ(WearPixel(20, 30), kBlack);
-    EXPECT_EQ(itemBarWidget()->Box(ItemBox::Category)->currentIndex(), kTop);
+    EXPECT_EQ(Find<QComboBox>("categoryBox")->currentIndex(), kTop);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("shirt.gif - Pattik"));
     EXPECT_FALSE(core().flag.IsDocumentModified());
 

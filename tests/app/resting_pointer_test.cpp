@@ -19,14 +19,14 @@ constexpr Qt::KeyboardModifiers kStepForwardKeys = Qt::ControlModifier | Qt::Shi
 struct ViewCase {
     const char* name;
     ViewMode mode;
-    int button;
+    const char* button;
 };
 
 class RestingPointer : public Window, public ::testing::WithParamInterface<ViewCase> {
   protected:
     RestingPointer() {
         ChooseItem(kFemale, kHair);
-        Click(panelWidget()->Button(GetParam().button));
+        Click(Find<QAbstractButton>(GetParam().button));
     }
     COLORREF ViewPixel(int x, int y) { return panel().CurrentImage().At(x, y); }
     // Records each dialog that opens, and closes it.
@@ -102,9 +102,9 @@ TEST_P(RestingPointer, InTheMiddleOfAStrokeTheyWaitForTheRelease) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachView, RestingPointer,
-                         ::testing::Values(ViewCase{"Wear", ViewMode::Wear, kWearButton},
-                                           ViewCase{"Dp", ViewMode::Dp, kDpButton},
-                                           ViewCase{"Hair", ViewMode::Hair, kHairButton}),
+                         ::testing::Values(ViewCase{"Wear", ViewMode::Wear, "wearButton"},
+                                           ViewCase{"Dp", ViewMode::Dp, "dpButton"},
+                                           ViewCase{"Hair", ViewMode::Hair, "hairButton"}),
                          [](const ::testing::TestParamInfo<ViewCase>& row) {
                              return std::string(row.param.name);
                          });

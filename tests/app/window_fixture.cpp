@@ -161,7 +161,7 @@ void Window::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 }
 
 void Window::Choose(ItemBox box, int index) {
-    QComboBox* combo = itemBarWidget()->Box(box);
+    auto* combo = Find<QComboBox>(box == ItemBox::Gender ? "genderBox" : "categoryBox");
     MoveTo(combo, combo->rect().center());
     combo->setCurrentIndex(index);
     emit combo->activated(index);
