@@ -6,7 +6,7 @@
 // CI runs 100,000 events (under both sanitizers as well). A longer run:
 //   PATTIK_STORM_EVENTS=1000000 build/tests/document_tests --gtest_filter='EventStorm.*'
 // PATTIK_STORM_SEED picks another stream.
-#include "document/editor_core.h"
+#include "support/document/editor_fixture.h"
 #include "support/image/gif_decoder.h"
 #include "support/raster/pixel_grid.h"
 #include "support/raster/temporary_folder.h"
@@ -27,40 +27,16 @@ namespace {
 using testing::SamePixels;
 
 namespace fs = std::filesystem;
-using testing::FakeHost;
-
-// A clock that never changes, a documents folder in a temporary folder, and a save dialog
-// that answers from a script.
-class StormEnvironment : public DocumentEnvironment {
-  public:
-    explicit StormEnvironment(std::string folder) : documents(std::move(folder)) {}
-    std::tm LocalTime() const override { return std::tm{}; }
-    std::string DocumentsFolder() const override { return documents; }
-    bool EnsureFolder(const std::string& folder) override {
-        std::error_code error;
-        fs::create_directories(folder, error);
-        return fs::is_directory(folder);
-    }
-    std::optional<std::string> AskSavePath(const std::string&, const std::string&) override {
-        return savePath;
-    }
-    void SetTitle(const std::string&) override {}
-    void AddToRecentFiles(const std::string&) override {}
-
-    std::string documents;
-    std::optional<std::string> savePath;
-};
 
 long long FromEnvironment(const char* name, long long fallback) {
     const char* text = std::getenv(name);
     return text != nullptr ? std::atoll(text) : fallback;
 }
 
-class EventStorm : public ::testing::Test {
+class EventStorm : public testing::CreatedEditor {
   protected:
     EventStorm() {
-        EXPECT_TRUE(core.Create());
-        core.SetUpBars();
+        environment.documents = (folder.Path() / "Documents").string();
         document.OnNewDocument();
         NoteSaved();
     }
@@ -82,15 +58,17 @@ class EventStorm : public ::testing::Test {
 
     // Save into the temporary folder, or somewhere it fails, or not at all.
     void ScriptSaveDialog() {
+        environment.savePaths.clear();
+        environment.dialogs.clear();
         switch (Between(0, 3)) {
         case 0:
-            environment.savePath = std::nullopt;
+            environment.savePaths.push_back(std::nullopt);
             break;
         case 1:
-            environment.savePath = (folder.Path() / "missing" / "item.gif").string();
+            environment.savePaths.push_back((folder.Path() / "missing" / "item.gif").string());
             break;
         default:
-            environment.savePath = (folder.Path() / "item.gif").string();
+            environment.savePaths.push_back((folder.Path() / "item.gif").string());
             break;
         }
     }
@@ -220,13 +198,6 @@ class EventStorm : public ::testing::Test {
     }
 
     testing::TemporaryFolder folder;
-    StormEnvironment environment{(folder.Path() / "Documents").string()};
-    FakeHost host;
-    EditorCore core{EditorHosts{host, host, host, host, host, host, host, environment}};
-    CEditPanel& panel = core.panel;
-    CanvasTools& tools = core.tools;
-    CItemBar& bar = core.itemBar;
-    CPattikDoc& document = core.document;
     testing::RandomUser user{
         panel, core.palette, tools, host,
         static_cast<std::uint32_t>(FromEnvironment("PATTIK_STORM_SEED", 20261208))};
