@@ -1,8 +1,8 @@
 #include "app/status_readouts.h"
 
 #include "app/qt_convert.h"
-#include "panel/canvas_readout.h"
 #include "document/save_check.h"
+#include "panel/canvas_readout.h"
 
 #include <QLabel>
 #include <QStatusBar>

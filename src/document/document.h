@@ -16,8 +16,8 @@ namespace pattik {
 // stroke the pictures belong to the stroke, and New, Open and Save do nothing.
 class CPattikDoc {
   public:
-    CPattikDoc(CEditPanel& panel, const CanvasTools& tools, CItemBar& itemBar,
-               DialogHost& dialogs, DocumentHost& flag, DocumentEnvironment& environment);
+    CPattikDoc(CEditPanel& panel, const CanvasTools& tools, CItemBar& itemBar, DialogHost& dialogs,
+               DocumentHost& flag, DocumentEnvironment& environment);
 
     // File, New: asks about unsaved work first; false when the user kept it.
     bool OnFileNew();

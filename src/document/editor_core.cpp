@@ -3,7 +3,8 @@
 namespace pattik {
 
 EditorCore::EditorCore(const EditorHosts& hosts)
-    : panel(hosts.view, hosts.controls, hosts.dialogs), palette(panel, hosts.palette, hosts.dialogs),
+    : panel(hosts.view, hosts.controls, hosts.dialogs),
+      palette(panel, hosts.palette, hosts.dialogs),
       tools(panel, palette, hosts.pointer, hosts.dialogs, hosts.flag),
       itemBar(panel, tools, hosts.itemBar, hosts.dialogs, hosts.flag),
       document(panel, tools, itemBar, hosts.dialogs, hosts.flag, hosts.environment),

@@ -3,8 +3,8 @@
 #include "catalogue/catalogue.h"
 #include "document/document.h"
 #include "res/string_table.h"
-#include "support/document/fake_environment.h"
 #include "support/document/editor_fixture.h"
+#include "support/document/fake_environment.h"
 #include "support/raster/temporary_folder.h"
 
 #include "support/raster/pixel_grid.h"

@@ -2,8 +2,8 @@
 #include "document/document.h"
 #include "document/save_check.h"
 #include "res/string_table.h"
-#include "support/document/fake_environment.h"
 #include "support/document/editor_fixture.h"
+#include "support/document/fake_environment.h"
 #include "support/raster/temporary_folder.h"
 
 #include <gtest/gtest.h>
@@ -65,8 +65,9 @@ TEST_F(SaveCheck, TheBudgetCountsThePictureInViewAsItsFileWillHoldIt) {
 TEST_F(SaveCheck, ConcernsNameEmptyPicturesTheItemNeedsAndPicturesThatLoseColours) {
     // Socks have a DP picture of their own; nothing is drawn yet.
     Choose(Gender::Male, ItemCategory::Socks);
-    EXPECT_EQ(SaveConcerns(panel, panel.ComposeOutputPictures()), (std::vector<std::string>{"착용 그림이 비어 있습니다.",
-                                                             "디피 그림이 비어 있습니다."}));
+    EXPECT_EQ(
+        SaveConcerns(panel, panel.ComposeOutputPictures()),
+        (std::vector<std::string>{"착용 그림이 비어 있습니다.", "디피 그림이 비어 있습니다."}));
 
     PaintColours(2, 0);
     Pixels(ViewMode::Dp).At(5, 5) = kWhite;
@@ -74,7 +75,8 @@ TEST_F(SaveCheck, ConcernsNameEmptyPicturesTheItemNeedsAndPicturesThatLoseColour
 
     // Hair that leaves the hair square empty; a top would not care.
     Choose(Gender::Female, ItemCategory::Hair);
-    EXPECT_EQ(SaveConcerns(panel, panel.ComposeOutputPictures()), std::vector<std::string>{"헤어 그림이 비어 있습니다."});
+    EXPECT_EQ(SaveConcerns(panel, panel.ComposeOutputPictures()),
+              std::vector<std::string>{"헤어 그림이 비어 있습니다."});
     Choose(Gender::Female, ItemCategory::Top);
     EXPECT_TRUE(SaveConcerns(panel, panel.ComposeOutputPictures()).empty());
 

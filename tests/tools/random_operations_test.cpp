@@ -9,9 +9,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <iterator>
 #include <limits>
-#include <initializer_list>
 
 namespace pattik {
 namespace {

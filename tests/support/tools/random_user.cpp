@@ -45,15 +45,22 @@ std::string RandomUser::AnyEditText() {
 }
 
 COLORREF RandomUser::AnyColour() {
-    return RGB(static_cast<std::uint8_t>(Between(0, 255)), static_cast<std::uint8_t>(Between(0, 255)),
+    return RGB(static_cast<std::uint8_t>(Between(0, 255)),
+               static_cast<std::uint8_t>(Between(0, 255)),
                static_cast<std::uint8_t>(Between(0, 255)));
 }
 
 void RandomUser::Pointer() {
     const Point p = AnyPanelPoint();
-    static const char* const kNames[] = {"left press",   "right press",   "move",
-                                         "move",         "move",          "left release",
-                                         "right release", "left double click", "right double click",
+    static const char* const kNames[] = {"left press",
+                                         "right press",
+                                         "move",
+                                         "move",
+                                         "move",
+                                         "left release",
+                                         "right release",
+                                         "left double click",
+                                         "right double click",
                                          "timer tick"};
     const int which = Between(0, 9);
     what_ = kNames[which];
@@ -88,8 +95,8 @@ void RandomUser::Pointer() {
 }
 
 void RandomUser::EditingKey() {
-    static const char* const kNames[] = {"Esc",        "Delete",      "Ctrl+Z",
-                                         "Space",      "left Ctrl",   "step back",
+    static const char* const kNames[] = {"Esc",          "Delete",     "Ctrl+Z",
+                                         "Space",        "left Ctrl",  "step back",
                                          "step forward", "Ctrl+wheel", "pixel grid"};
     const int which = Between(0, 8);
     what_ = kNames[which];
@@ -144,9 +151,9 @@ void RandomUser::Control() {
         break;
     case 2: {
         const RECT swatch = CToolPalette::SwatchRect(Between(0, 15));
-        const Point at = OneIn(4) ? AnyPanelPoint()
-                                  : Point{static_cast<int>(swatch.left) + 1,
-                                          static_cast<int>(swatch.top) + 1};
+        const Point at =
+            OneIn(4) ? AnyPanelPoint()
+                     : Point{static_cast<int>(swatch.left) + 1, static_cast<int>(swatch.top) + 1};
         OneIn(2) ? palette_.OnLButtonDown(at) : palette_.OnRButtonDown(at);
         break;
     }
@@ -162,7 +169,8 @@ void RandomUser::Control() {
         break;
     }
     case 5:
-        host_.trackbarPositions[kTrackbars[Between(0, 2)]] = OneIn(4) ? AnyInt() : Between(-10, 300);
+        host_.trackbarPositions[kTrackbars[Between(0, 2)]] =
+            OneIn(4) ? AnyInt() : Between(-10, 300);
         OnTrackbarMoved(panel_);
         break;
     case 6:
