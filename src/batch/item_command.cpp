@@ -2,10 +2,10 @@
 
 #include "batch/item_arguments.h"
 #include "batch/png_reader.h"
+#include "document/item_files.h"
 #include "image/colour_budget.h"
 #include "image/output_names.h"
 #include "panel/edit_panel.h"
-#include "document/item_files.h"
 #include "panel/null_panel_host.h"
 #include "res/batch_strings.h"
 #include "res/string_table.h"
