@@ -156,6 +156,9 @@ void CEditPanelWidget::mouseMoveEvent(QMouseEvent* event) {
 
 void CEditPanelWidget::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
+    if (tools_ != nullptr) {
+        tools_->OnMouseLeave();
+    }
     if (pointerListener_) {
         pointerListener_(std::nullopt);
     }

@@ -68,8 +68,9 @@ std::uint8_t CxImage::GetPixelIndex(int x, int y) const {
         if (info.TransparentIndex != kNoTransparency) {
             return static_cast<std::uint8_t>(info.TransparentIndex);
         }
-        // A picture 0 pixels wide or high has no row 0 to read from.
-        return state.rowStride != 0 && header.biHeight > 0 ? state.rows[0] : 0;
+        // The first pixel of row 0, whatever the depth packs into its byte; a picture 0
+        // pixels wide or high has none.
+        return IsInside(0, 0) ? GetPixelIndex(0, 0) : 0;
     }
     const std::uint8_t byte = *PixelAddress(x, y);
     if (header.biBitCount == kByteIndexBits) {

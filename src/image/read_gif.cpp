@@ -3,8 +3,6 @@
 // stranger's file says can make the program allocate or index beyond it.
 #include "image/read_gif.h"
 
-#include "image/write_gif.h"
-
 #include <fcntl.h>
 #include <gif_lib.h>
 #include <sys/stat.h>
@@ -53,12 +51,21 @@ GifReadResult Failed(GifReadFailure failure, int errorNumber = 0) {
     return result;
 }
 
-// Skips an extension block by block; false when the file ends inside it.
-bool SkipExtension(GifFileType* gif) {
+// No index of the next image is transparent.
+constexpr int kNoTransparentIndex = -1;
+
+// Reads an extension block by block; false when the file ends inside it. A graphic control
+// extension names the transparent index of the image after it (or none).
+bool ReadExtension(GifFileType* gif, int& transparentIndex) {
     int code = 0;
     GifByteType* block = nullptr;
     if (DGifGetExtension(gif, &code, &block) != GIF_OK) {
         return false;
+    }
+    // The block's first byte is its length: 4 for a graphic control extension, whose packed
+    // byte's lowest bit says whether its last byte is the transparent index.
+    if (code == GRAPHICS_EXT_FUNC_CODE && block != nullptr && block[0] >= 4) {
+        transparentIndex = (block[1] & 1) != 0 ? block[4] : kNoTransparentIndex;
     }
     while (block != nullptr) {
         if (DGifGetExtensionNext(gif, &block) != GIF_OK) {
@@ -88,8 +95,9 @@ std::vector<int> RowOrder(int height, bool interlaced) {
     return rows;
 }
 
-// Decodes the image whose descriptor was just read into true colour.
-GifReadResult DecodeImage(GifFileType* gif) {
+// Decodes the image whose descriptor was just read into true colour; its transparent index
+// becomes the empty magenta.
+GifReadResult DecodeImage(GifFileType* gif, int transparentIndex) {
     const GifImageDesc& desc = gif->Image;
     // The writer's pictures fill the screen exactly; anything placed inside a larger screen
     // is not one of them.
@@ -117,7 +125,7 @@ GifReadResult DecodeImage(GifFileType* gif) {
             if (index >= colours->ColorCount) {
                 return Failed(GifReadFailure::Damaged); // a pixel with no colour
             }
-            if (index == kTransparentEntry) {
+            if (index == transparentIndex) {
                 row[x] = kTransparentMagenta;
             } else {
                 const GifColorType& colour = colours->Colors[index];
@@ -152,6 +160,7 @@ GifReadResult ReadGifBytes(std::span<const std::uint8_t> bytes) {
         return Failed(GifReadFailure::NotOnePicture);
     }
     std::optional<GifReadResult> first;
+    int transparentIndex = kNoTransparentIndex;
     // Every record up to the trailer is read, so a file cut short after its picture is
     // still found out.
     for (;;) {
@@ -163,7 +172,7 @@ GifReadResult ReadGifBytes(std::span<const std::uint8_t> bytes) {
             break;
         }
         if (type == EXTENSION_RECORD_TYPE) {
-            if (!SkipExtension(gif.get())) {
+            if (!ReadExtension(gif.get(), transparentIndex)) {
                 return Failed(GifReadFailure::Damaged);
             }
             continue;
@@ -177,7 +186,7 @@ GifReadResult ReadGifBytes(std::span<const std::uint8_t> bytes) {
         if (DGifGetImageDesc(gif.get()) != GIF_OK) {
             return Failed(GifReadFailure::Damaged);
         }
-        first = DecodeImage(gif.get());
+        first = DecodeImage(gif.get(), transparentIndex);
         if (!first->Succeeded()) {
             return std::move(*first);
         }

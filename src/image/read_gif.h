@@ -21,8 +21,9 @@ enum class GifReadFailure {
     NotOnePicture // more than one image, or one that does not fill the whole screen
 };
 
-// A picture read back: index 0 becomes the transparent magenta, every other index its
-// palette colour, exactly as the writer put them there.
+// A picture read back: the index its graphic control extension names transparent (index 0
+// in the writer's files) becomes the empty magenta, every other index its palette colour.
+// A file that names no transparent index has no empty pixels.
 struct GifReadResult {
     GifReadFailure failure = GifReadFailure::None;
     int errorNumber = 0;

@@ -131,8 +131,9 @@ class CEditPanel {
     // False for a value with anything in its top byte.
     bool SetPrimaryColour(COLORREF colour);
     bool SetSecondaryColour(COLORREF colour);
-    // Set by every press on the panel: the right button draws and mixes colour 2.
-    void SetUseSecondary(bool useSecondary) { colours_.useSecondary = useSecondary; }
+    // Set by every press on the panel: the right button draws and mixes colour 2. The mixer
+    // then shows the colour it mixes.
+    void SetUseSecondary(bool useSecondary);
 
     // --- The RGB mixer and the preview check boxes ---
     // Moves the control values between the fields and the controls. A read that meets an
@@ -149,9 +150,10 @@ class CEditPanel {
     void SetAvatarDisplay(bool showAvatar, bool avatarInFront);
 
     // --- The floating selection ---
-    // Floats the rectangle between two opposite corners (normalised here, once) and copies
-    // the current picture's pixels inside it into the selection bitmap; the source stays,
-    // for the tool to erase or not. What lies off the picture floats as empty pixels.
+    // Floats the rectangle between two opposite corners (normalised here, once, and clipped
+    // to the current picture) and copies the picture's pixels inside it into the selection
+    // bitmap; the source stays, for the tool to erase or not. A rectangle wholly off the
+    // picture floats nothing.
     void LiftSelection(Point corner, Point oppositeCorner);
     // Moves the floating selection by whole picture pixels; nothing clamps it to the
     // picture, but it stays within the coordinates a rectangle can hold.
@@ -211,7 +213,7 @@ class CEditPanel {
     // The display picture as it is saved and shown: its guide, then a window of the wear
     // picture or the DP picture itself, as the item's catalogue entry says.
     void DrawDpPicture(DrawingContext& target) const;
-    // Shrinks the wear picture's hair square into the hair picture, dark lines winning.
+    // Shrinks the wear picture's hair square into the hair picture, one square pixel each.
     void RebuildHairImage() { ShrinkHairSquare(hairImage); }
     // The same shrinking into a 25 x 25 bitmap of the caller's.
     void ShrinkHairSquare(DeviceBitmap& hair) const;
@@ -229,10 +231,13 @@ class CEditPanel {
     void InvalidateWells();
     // Repaints only the canvas, without erasing (a hand scroll moves nothing else).
     void InvalidateCanvas();
-    // Sets the colour of a button (colour 2 for the right one), gives the mixer its
-    // components, pushes them to the controls and repaints the wells: what every pick of a
-    // colour does.
+    // Sets the colour of a button (colour 2 for the right one), shows the drawing colour in
+    // the mixer and repaints the wells: what every pick of a colour does, the colour dialog's
+    // included.
     void PickColour(bool secondary, COLORREF colour);
+    // The mixer's edits and trackbars show the colour it writes: colour 2 after a right
+    // press on the panel, colour 1 otherwise.
+    void ShowDrawingColourInMixer();
 
   private:
     DeviceBitmap& MutableImage(ViewMode mode);

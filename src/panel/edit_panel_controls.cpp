@@ -66,13 +66,27 @@ void CEditPanel::SetMixerColour(COLORREF colour) {
     SetMixerChannel(MixerChannel::Blue, GetBValue(colour));
 }
 
+void CEditPanel::SetUseSecondary(bool useSecondary) {
+    if (colours_.useSecondary == useSecondary) {
+        return;
+    }
+    colours_.useSecondary = useSecondary;
+    ShowDrawingColourInMixer();
+}
+
 void CEditPanel::PickColour(bool secondary, COLORREF colour) {
     if (!(secondary ? SetSecondaryColour(colour) : SetPrimaryColour(colour))) {
         return; // no colour of ours: both colours stay
     }
-    SetMixerColour(colour);
-    ExchangeControlData(false);
+    ShowDrawingColourInMixer();
     InvalidateWells();
+}
+
+void CEditPanel::ShowDrawingColourInMixer() {
+    // The mixer writes the drawing colour whole, so it must show that colour, or an edit of
+    // one channel would write the other two as they were last shown.
+    SetMixerColour(colours_.DrawingColour());
+    ExchangeControlData(false);
 }
 
 void CEditPanel::OnPreviewCheckBox() {

@@ -27,8 +27,11 @@ void CEditPanel::DrawDpPicture(DrawingContext& target) const {
 }
 
 void CEditPanel::ShrinkHairSquare(DeviceBitmap& target) const {
-    // A fresh context shrinks in BLACKONWHITE, so thin dark strands survive the reduction.
+    // Each hair pixel is one pixel of the square, drawn or empty. Combining neighbours (as a
+    // fresh context's BLACKONWHITE does) would AND colours into ones nobody drew, the empty
+    // magenta among them.
     DrawingContext hair(&target);
+    hair.SetStretchBltMode(StretchMode::ColorOnColor);
     // A drawing context writes; this one reads a copy, so the wear picture stays the user's.
     DeviceBitmap wearCopy = wearImage;
     const DrawingContext wear(&wearCopy);

@@ -12,17 +12,22 @@ void CEditPanel::LiftSelection(Point corner, Point oppositeCorner) {
     if (selectionBitmap.IsEmpty()) {
         return; // never created: nothing can float
     }
-    const RECT rect = NormalizedRect(corner.x, corner.y, oppositeCorner.x, oppositeCorner.y);
-    // What lies off the picture floats as empty pixels, not as whatever an earlier
-    // selection left in the bitmap.
+    // Only what lies on the picture can be lifted: a marquee dragged past an edge floats
+    // the part of the picture inside it, and the tool cuts exactly that part.
+    const Size size = CurrentImageSize();
+    const RECT rect =
+        Intersect(NormalizedRect(corner.x, corner.y, oppositeCorner.x, oppositeCorner.y),
+                  RECT{0, 0, size.cx, size.cy});
+    if (IsEmpty(rect)) {
+        return;
+    }
+    // Pixels the picture does not fill (the smaller pictures) float as empty ones, not as
+    // whatever an earlier selection left in the bitmap.
     selectionBitmap.Fill(kTransparentMagenta);
-    const auto width =
-        static_cast<int>(std::min<std::int64_t>(Width(rect), selectionBitmap.Width()));
-    const auto height =
-        static_cast<int>(std::min<std::int64_t>(Height(rect), selectionBitmap.Height()));
     DrawingContext selection(&selectionBitmap);
     const DrawingContext image(&MutableImage(view_.viewMode));
-    BitBlt(selection, 0, 0, width, height, image, rect.left, rect.top);
+    BitBlt(selection, 0, 0, static_cast<int>(Width(rect)), static_cast<int>(Height(rect)), image,
+           rect.left, rect.top);
     // The selection floats only once its pixels are in the bitmap.
     selection_.selectionRect = rect;
     selection_.hasFloatingSelection = true;

@@ -10,17 +10,9 @@ bool SameSize(const DeviceBitmap& a, const DeviceBitmap& b) {
            a.GetBitmapDimension() == b.GetBitmapDimension();
 }
 
-bool SamePixels(const DeviceBitmap& a, const DeviceBitmap& b) {
-    if (!SameSize(a, b)) {
-        return false;
-    }
-    if (a.IsEmpty()) {
-        return true;
-    }
-    // The rows lie one after another, so the whole picture compares in one go.
-    const std::size_t count =
-        static_cast<std::size_t>(a.Width()) * static_cast<std::size_t>(a.Height());
-    return std::equal(a.Row(0), a.Row(0) + count, b.Row(0));
+// A state is the picture only with the dimension its bitmap records as well.
+bool SameState(const DeviceBitmap& a, const DeviceBitmap& b) {
+    return SameSize(a, b) && SamePixels(a, b);
 }
 
 std::size_t PixelBytesOf(const DeviceBitmap& bitmap) {
@@ -58,7 +50,7 @@ bool PictureHistory::Checkpoint(ViewMode mode, const DeviceBitmap& picture) {
         if (!SameSize(atCursor, picture)) {
             // States of another size could never be shown in this picture.
             track->states.clear();
-        } else if (SamePixels(atCursor, picture)) {
+        } else if (SameState(atCursor, picture)) {
             return false;
         } else {
             track->states.erase(track->states.begin() + static_cast<std::ptrdiff_t>(track->cursor) +
@@ -105,7 +97,7 @@ bool PictureHistory::CanStepBack(ViewMode mode, const DeviceBitmap& current) con
     }
     // A picture changed since the cursor's state will be recorded, and that state lies
     // before it.
-    return track->cursor > 0 || !SamePixels(atCursor, current);
+    return track->cursor > 0 || !SameState(atCursor, current);
 }
 
 bool PictureHistory::CanStepForward(ViewMode mode, const DeviceBitmap& current) const {
@@ -113,7 +105,7 @@ bool PictureHistory::CanStepForward(ViewMode mode, const DeviceBitmap& current) 
     if (track == nullptr || track->cursor + 1 >= track->states.size()) {
         return false;
     }
-    return SamePixels(track->states[track->cursor], current);
+    return SameState(track->states[track->cursor], current);
 }
 
 int PictureHistory::StateCount(ViewMode mode) const {

@@ -51,4 +51,7 @@ class DeviceBitmap {
     std::vector<COLORREF> pixels_;
 };
 
+// Whether two bitmaps have the same size and the same pixels.
+bool SamePixels(const DeviceBitmap& a, const DeviceBitmap& b);
+
 } // namespace pattik

@@ -127,9 +127,11 @@ bool DrawingContext::Ellipse(int x1, int y1, int x2, int y2) {
         return true;
     }
     ShapeCoverage shape(ReachableArea(clip, box, pen_.width));
-    const EllipseRows rows(box);
     const bool hasPen = pen_.style != PenStyle::Null;
     const int width = pen_.width;
+    // Only a one-pixel outline must be made to reach the box's sides; a wider pen's
+    // footprint does.
+    const EllipseRows rows(box, hasPen && width <= 1);
     const SpanWindow window = WidenedWindow(clip, hasPen ? width : 1);
     const std::int64_t firstRow = std::max<std::int64_t>(box.top, window.top);
     const std::int64_t lastRow =

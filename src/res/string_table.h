@@ -40,6 +40,9 @@ inline constexpr std::string_view kItemChangeRefusedText =
 inline constexpr std::string_view kChooseGenderAndItemText =
     "성별과 상품을 선택하셔야 아바타 그리기가 가능합니다.";
 inline constexpr std::string_view kChooseItemText = "상품을 선택하셔야 아바타 그리기가 가능합니다.";
+// A press on the canvas of the Hair view, which shows what the wear picture makes.
+inline constexpr std::string_view kHairViewIsMadeText =
+    "헤어 그림은 착용 그림의 머리 부분으로 만들어집니다. 착용 화면에서 그려 주세요.";
 
 // A press in the DP view of an item whose DP file is made from the wear image.
 inline constexpr std::string_view kBackdropDpWarning = "배경은 DP수정을 할 수 없습니다.";
@@ -106,6 +109,10 @@ inline constexpr std::string_view kHairPictureName = "헤어 그림";
 inline constexpr std::string_view kPictureEmptyText = "이 비어 있습니다.";
 // "착용 그림의 색이 300개입니다. 254개를 넘는 색은 가장 가까운 색으로 바뀝니다."
 inline constexpr std::string_view kTooManyColoursPrefix = "의 색이 ";
+// An opened item whose colours were merged when it was first saved, since changed.
+inline constexpr std::string_view kFilesRemadeText =
+    "처음 저장할 때 색이 합쳐졌던 아이템을 고쳤으므로, 디피와 헤어 파일은 지금의 착용 그림으로 "
+    "다시 만들어져 색이 조금 달라질 수 있습니다.";
 inline constexpr std::string_view kTooManyColoursSuffix =
     "개입니다. 254개를 넘는 색은 가장 가까운 색으로 바뀝니다.";
 

@@ -78,6 +78,12 @@ bool CanvasTools::PassesGuards() {
         dialogs_.ShowMessage(kChooseItemText, MessageButtons::Ok);
         return false;
     }
+    // The hair picture is made from the wear picture at every paint and save: whatever were
+    // drawn here would vanish, so nothing is, and the work stays as it was.
+    if (panel_.View().viewMode == ViewMode::Hair) {
+        dialogs_.ShowMessage(kHairViewIsMadeText, MessageButtons::Ok);
+        return false;
+    }
     return true;
 }
 
@@ -123,6 +129,15 @@ void CanvasTools::OnMouseMove(const PointerEvent& event) {
     gesture_.anchorPoint = q;
     gesture_.currentPoint = q;
     panel_.InvalidateViews();
+}
+
+void CanvasTools::OnMouseLeave() {
+    // Nothing is under a pointer that left the panel (in one jump, as a fast hand leaves):
+    // the tool's preview goes with it. A stroke keeps its own until the release.
+    if (!inStroke_ && gesture_.previewShown) {
+        gesture_.previewShown = false;
+        panel_.InvalidateViews();
+    }
 }
 
 void CanvasTools::Release(const PointerEvent& event, MouseButton button) {
@@ -203,18 +218,13 @@ void CanvasTools::OnLButtonDblClk(const PointerEvent& event) {
     } else {
         return;
     }
-    // The dialog always opens at black, whatever the well shows; the mixer stays as it is.
+    // The dialog always opens at black, whatever the well shows.
     const std::optional<COLORREF> chosen = dialogs_.ChooseColour(kBlack, palette_.SwatchColours());
     if (!chosen) {
         return;
     }
-    if (secondary) {
-        panel_.SetSecondaryColour(*chosen);
-    } else {
-        panel_.SetPrimaryColour(*chosen);
-    }
+    panel_.PickColour(secondary, *chosen);
     palette_.InvalidateSwatches();
-    panel_.InvalidateWells();
 }
 
 void CanvasTools::OnEscape() {

@@ -47,6 +47,8 @@ class CanvasTools {
     void OnMouseMove(const PointerEvent& event);
     void OnLButtonUp(const PointerEvent& event) { Release(event, MouseButton::Left); }
     void OnRButtonUp(const PointerEvent& event) { Release(event, MouseButton::Right); }
+    // The pointer left the panel.
+    void OnMouseLeave();
     void OnTimer(int id);
     // A double click opens the colour dialog on a colour well and does nothing elsewhere;
     // a right double click does nothing at all.

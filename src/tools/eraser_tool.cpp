@@ -1,5 +1,5 @@
 // The eraser's square, and its preview: the square inverted in white, shown whether or not
-// a button is held, at the last point the pointer was seen.
+// a button is held, where the pointer is over the canvas.
 #include "tools/previews.h"
 #include "tools/shapes.h"
 #include "tools/tool_routines.h"
@@ -22,6 +22,9 @@ RECT EraserSquare(Point centre, int side) {
 }
 
 void PreviewEraser(const CEditPanel& panel, const Gesture& gesture, DrawingContext& composition) {
+    if (!gesture.previewShown) {
+        return;
+    }
     const RECT square = EraserSquare(gesture.anchorPoint, panel.Options().eraserSize);
     const RasterOp previous = composition.SetROP2(RasterOp::XorPen);
     DrawRectangleShape(composition, kEraserOutline, Point{square.left, square.top},
@@ -33,6 +36,7 @@ void PreviewEraser(const CEditPanel& panel, const Gesture& gesture, DrawingConte
 // two reported positions.
 void EraseAt(ToolContext& tool, Point q, MouseButton) {
     tool.SetDragPoints(q, q);
+    tool.ShowPreview(true);
     const RECT square = EraserSquare(q, tool.Options().eraserSize);
     EraseArea(tool, Point{square.left, square.top}, Point{square.right, square.bottom});
 }

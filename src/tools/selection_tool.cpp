@@ -91,9 +91,14 @@ void ReleaseSelection(ToolContext& tool, Point q, MouseButton) {
         return;
     }
     tool.LiftSelection(anchor, q);
-    // Only the left Ctrl key makes a copy; the right one is no different from none.
+    if (!tool.Selection().hasFloatingSelection) {
+        return; // the marquee lay wholly off the picture
+    }
+    // What is cut is exactly what floats. Only the left Ctrl key makes a copy; the right one
+    // is no different from none.
     if (!tool.IsKeyDown(PolledKey::LeftControl)) {
-        EraseArea(tool, anchor, q);
+        const RECT& lifted = tool.Selection().selectionRect;
+        EraseArea(tool, Point{lifted.left, lifted.top}, Point{lifted.right, lifted.bottom});
     }
 }
 

@@ -85,9 +85,10 @@ TEST_F(Window, EmptyingAnEditSaysSoOnceAndPutsTheNumberBack) {
 TEST_F(Window, MovingATrackbarMixesTheColourOfTheLastButton) {
     ChooseItem(kFemale, kTop);
     Click(panelWidget(), QPoint(270, 250), Qt::RightButton); // off the canvas
-    Find<QSlider>("blueTrackbar")->setValue(200);            // as a drag would
+    EXPECT_EQ(Find<QLineEdit>("redEdit")->text(), QStringLiteral("255")) << "colour 2 shown";
+    Find<QSlider>("blueTrackbar")->setValue(200); // as a drag would
     EXPECT_EQ(Find<QLineEdit>("blueEdit")->text(), QStringLiteral("200"));
-    EXPECT_EQ(panel().Colours().secondaryColour, RGB(0, 0, 200));
+    EXPECT_EQ(panel().Colours().secondaryColour, RGB(255, 255, 200));
     EXPECT_EQ(panel().Colours().primaryColour, kBlack);
 }
 
@@ -190,6 +191,74 @@ TEST_F(Window, TheAirbrushTimerRunsAtFifteenMillisecondsWhileHeld) {
         }
     }
     EXPECT_GT(sprayed, 0) << "the ticks reached the spray";
+}
+
+} // namespace
+} // namespace pattik::testing
+
+namespace pattik::testing {
+namespace {
+
+// The Hair view shows the hair picture the wear picture makes: a press there once drew
+// something that vanished at the next paint, said nothing, and marked the work unsaved.
+TEST_F(Window, APressInTheHairViewSaysWhereToDrawAndMarksNothing) {
+    ChooseItem(kFemale, kTop);
+    Click(Find<QAbstractButton>("hairButton"));
+    answers.Add(QMessageBox::Ok);
+    ClickCanvas(12, 12);
+    EXPECT_EQ(
+        answers.Messages(),
+        QStringList{QStringLiteral(
+            "헤어 그림은 착용 그림의 머리 부분으로 만들어집니다. 착용 화면에서 그려 주세요.")});
+    EXPECT_FALSE(core().flag.IsDocumentModified());
+    EXPECT_FALSE(core().tools.InStroke());
+}
+
+// The pen tip shown under a hovering pointer goes when the pointer leaves the panel in one
+// jump, as a fast hand leaves it, from the canvas and from the 1:1 preview.
+TEST_F(Window, ThePenTipGoesWhenThePointerJumpsOffThePanel) {
+    ChooseItem(kFemale, kTop);
+    // A corner of the picture, where only the checkerboard lies under the pen.
+    MoveTo(panelWidget(), CanvasPoint(6, 6));
+    const QPoint previewPixel(PanelGeometry::kPreviewOrigin.x + 6,
+                              PanelGeometry::kPreviewOrigin.y + 6);
+    ASSERT_EQ(panelWidget()->grab().toImage().pixel(CanvasPoint(6, 6)), qRgb(0, 0, 0));
+    ASSERT_EQ(panelWidget()->grab().toImage().pixel(previewPixel), qRgb(0, 0, 0));
+
+    QTest::mouseMove(Handle(), paletteWidget()->mapTo(frame.get(), QPoint(30, 300)));
+    const QImage shown = panelWidget()->grab().toImage();
+    EXPECT_NE(shown.pixel(CanvasPoint(6, 6)), qRgb(0, 0, 0));
+    EXPECT_NE(shown.pixel(previewPixel), qRgb(0, 0, 0));
+}
+
+} // namespace
+} // namespace pattik::testing
+
+namespace pattik::testing {
+namespace {
+
+// The mixer once kept the numbers it showed before a colour was chosen elsewhere, and an
+// edit of one channel then wrote all three old ones: #3366CC became #0005FF.
+TEST_F(Window, TheMixerShowsAChosenColourAndAnEditChangesOnlyItsChannel) {
+    ChooseItem(kFemale, kTop);
+    answers.AddColour(QColor(0x33, 0x66, 0xCC));
+    DoubleClick(panelWidget(), QPoint(20, 300)); // the colour 1 well
+    ASSERT_EQ(panel().Colours().primaryColour, RGB(0x33, 0x66, 0xCC));
+    EXPECT_EQ(Find<QLineEdit>("redEdit")->text(), QStringLiteral("51"));
+    EXPECT_EQ(Find<QSlider>("blueTrackbar")->value(), 204);
+
+    QLineEdit* red = Find<QLineEdit>("redEdit");
+    Click(red);
+    red->selectAll();
+    QTest::keyClicks(red, QStringLiteral("0"));
+    EXPECT_EQ(panel().Colours().primaryColour, RGB(0, 0x66, 0xCC));
+
+    // The picker too: the mixer shows what it picked.
+    ClickCanvas(40, 60); // a dot of colour 1
+    ClickTool(1005);     // the colour picker
+    ClickCanvas(40, 60, Qt::RightButton);
+    EXPECT_EQ(panel().Colours().secondaryColour, RGB(0, 0x66, 0xCC));
+    EXPECT_EQ(Find<QLineEdit>("greenEdit")->text(), QStringLiteral("102"));
 }
 
 } // namespace

@@ -129,6 +129,20 @@ INSTANTIATE_TEST_SUITE_P(
                       OutsideCase{"ZeroSizeTrueColour", 0, 0, 24, -1, 0, {1, 1, 1, 0}}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// A byte of a 1- or 4-bit picture packs several pixels: outside reads give the first
+// pixel's index, never the packed byte.
+TEST(CxImagePixels, OutsideReadsOfPackedPicturesGiveTheFirstPixelsIndex) {
+    for (const int bits : {1, 4}) {
+        CxImage image(kImageTypeGif);
+        ASSERT_NE(image.Create(10, 2, bits, kImageTypeGif), nullptr);
+        for (int x = 0; x < 10; ++x) {
+            image.SetPixelIndex(x, 0, static_cast<std::uint8_t>(x % 2 == 0 ? 1 : 0));
+        }
+        EXPECT_EQ(image.GetPixelIndex(-1, 0), 1) << bits << " bits";
+        EXPECT_EQ(image.GetPixelIndex(0, 2), 1) << bits << " bits";
+    }
+}
+
 // Lets a test set the colours-important count, which only the header carries.
 class LimitedPaletteImage : public CxImage {
   public:

@@ -126,23 +126,29 @@ TEST_F(CreatedPanel, SelectionsOffOrBeyondThePictureStayInsideTheBitmaps) {
     wear.Fill(kRed);
     panel.SetOpaqueSelection(true);
     constexpr int kFar = 2'000'000'000;
+    // Only the part on the picture floats.
     panel.LiftSelection(Point{kFar, 0}, Point{-kFar, 2});
-    EXPECT_EQ(panel.Selection().selectionRect, (RECT{-kFar, 0, kFar, 2}));
-    EXPECT_EQ(panel.SelectionBitmap().At(0, 0), kTransparentMagenta) << "off the picture";
+    EXPECT_EQ(panel.Selection().selectionRect, (RECT{0, 0, 75, 2}));
+    EXPECT_EQ(panel.SelectionBitmap().At(0, 0), kRed);
     panel.MoveSelectionBy(std::numeric_limits<int>::max(), std::numeric_limits<int>::min());
     EXPECT_EQ(panel.Selection().selectionRect.right, std::numeric_limits<int>::max());
-    EXPECT_EQ(Width(panel.Selection().selectionRect), std::int64_t{2} * kFar);
+    EXPECT_EQ(Width(panel.Selection().selectionRect), 75);
     panel.CommitFloatingSelection();
     EXPECT_EQ(wear.At(0, 0), kRed);
 
-    // A selection bigger than the picture, moved one pixel left and up: opaque, it puts its
-    // empty border's neighbours back one pixel off.
+    // A marquee bigger than the picture lifts the whole picture; moved one pixel right and
+    // down, opaque, it leaves the first row and column as they were.
     panel.LiftSelection(Point{-1, -1}, Point{200, 300});
+    EXPECT_EQ(panel.Selection().selectionRect, (RECT{0, 0, 75, 125}));
     panel.MoveSelectionBy(1, 1);
     panel.CommitFloatingSelection();
-    EXPECT_EQ(wear.At(0, 0), kTransparentMagenta) << "the lifted column -1 was off the picture";
+    EXPECT_EQ(wear.At(0, 0), kRed);
     EXPECT_EQ(wear.At(1, 1), kRed);
     EXPECT_EQ(wear.At(74, 124), kRed);
+
+    panel.DropFloatingSelection();
+    panel.LiftSelection(Point{-10, -10}, Point{-1, 5});
+    EXPECT_FALSE(panel.Selection().hasFloatingSelection) << "wholly off the picture";
 }
 
 TEST_F(CreatedPanel, OptionSettersTakeOnlyThePalettesValues) {

@@ -11,8 +11,6 @@
 namespace pattik {
 namespace {
 
-using testing::SamePixels;
-
 using testing::CreatedPanel;
 
 constexpr COLORREF kInk = RGB(30, 120, 200);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -80,25 +81,30 @@ TEST(RasterEllipse, SmallCircleIsInscribedInItsBox) {
         kLegend);
 }
 
+// Long thin boxes too: a 40 x 4 outline once stopped a column short at each end, and a
+// 4 x 44 one two rows short.
 TEST(RasterEllipse, NeverLeavesItsBoxAndTouchesAllFourEdges) {
-    for (const RECT box : {RECT{0, 0, 1, 1}, RECT{2, 3, 4, 5}, RECT{1, 1, 30, 9}, RECT{0, 5, 7, 40},
-                           RECT{3, 3, 40, 40}}) {
-        Canvas canvas(48, 48, 1, Brush{BrushStyle::Solid, RGB(255, 0, 0)});
+    std::vector<RECT> boxes{RECT{0, 0, 1, 1}, RECT{2, 3, 4, 5}, RECT{1, 1, 30, 9},
+                            RECT{0, 5, 7, 40}, RECT{3, 3, 40, 40}};
+    for (int length = 1; length <= 64; ++length) {
+        for (int thickness = 1; thickness <= 6; ++thickness) {
+            boxes.push_back(RECT{2, 3, 2 + length, 3 + thickness});
+            boxes.push_back(RECT{3, 2, 3 + thickness, 2 + length});
+        }
+    }
+    for (const RECT box : boxes) {
+        Canvas canvas(72, 72, 1, Brush{BrushStyle::Solid, RGB(255, 0, 0)});
         canvas.context.Ellipse(box.right, box.bottom, box.left, box.top);
-        bool touches[4] = {false, false, false, false};
-        for (int y = 0; y < 48; ++y) {
-            for (int x = 0; x < 48; ++x) {
-                if (canvas.bitmap.At(x, y) == kWhite) {
-                    continue;
+        RECT drawn{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+        for (int y = 0; y < 72; ++y) {
+            for (int x = 0; x < 72; ++x) {
+                if (canvas.bitmap.At(x, y) != kWhite) {
+                    drawn = RECT{std::min(drawn.left, x), std::min(drawn.top, y),
+                                 std::max(drawn.right, x + 1), std::max(drawn.bottom, y + 1)};
                 }
-                ASSERT_TRUE(Contains(box, x, y)) << "(" << x << ", " << y << ") outside the box";
-                touches[0] = touches[0] || x == box.left;
-                touches[1] = touches[1] || y == box.top;
-                touches[2] = touches[2] || x == box.right - 1;
-                touches[3] = touches[3] || y == box.bottom - 1;
             }
         }
-        EXPECT_TRUE(touches[0] && touches[1] && touches[2] && touches[3]);
+        ASSERT_EQ(drawn, box) << "box " << Width(box) << " x " << Height(box);
     }
 }
 

@@ -47,10 +47,14 @@ TEST_F(ToolTest, AfterARightPressTheMixerWritesColourTwo) {
     EXPECT_EQ(host.invalidations.back(),
               (testing::FakeHost::Invalidation{PanelGeometry::kColourWells, false}));
 
+    // A left press: the mixer shows colour 1 again, and one moved trackbar changes only its
+    // own channel of it.
     tools.OnLButtonDown(PointerEvent{Point{300, 20}, true});
+    EXPECT_EQ(host.trackbarPositions[kGreenTrackbar], 0);
     host.trackbarPositions[kRedTrackbar] = 9;
     OnTrackbarMoved(panel);
-    EXPECT_EQ(panel.Colours().primaryColour, RGB(9, 2, 3));
+    EXPECT_EQ(panel.Colours().primaryColour, RGB(9, 0, 0));
+    EXPECT_EQ(panel.Colours().secondaryColour, RGB(1, 2, 3));
 }
 
 } // namespace

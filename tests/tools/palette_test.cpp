@@ -208,7 +208,8 @@ TEST_F(ToolTest, AWellDoubleClickSetsItsColourOnOkOnlyAndColourOneOwnsTheOverlap
     tools.OnLButtonDblClk(PointerEvent{Point{30, 310}});
     EXPECT_EQ(panel.Colours().primaryColour, RGB(10, 20, 30));
     EXPECT_EQ(host.colourDialogInitials, std::vector<COLORREF>{kBlack});
-    EXPECT_EQ(panel.Controls().editR, 0) << "the mixer stays";
+    EXPECT_EQ(panel.Controls().editR, 10) << "the mixer shows the colour it writes";
+    EXPECT_EQ(host.editTexts[kBlueEdit], "30");
 
     tools.OnLButtonDblClk(PointerEvent{Point{45, 325}});
     EXPECT_EQ(panel.Colours().secondaryColour, kWhite) << "cancelled";

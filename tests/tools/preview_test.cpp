@@ -44,16 +44,20 @@ class ToolPreview : public testing::PaintPanel {
     ToolPreviews previews{gesture};
 };
 
-TEST_F(ToolPreview, EraserSquareIsInvertedWithoutAButtonHeld) {
+TEST_F(ToolPreview, EraserSquareIsInvertedUnderAHoverAndGoesWithThePointer) {
     Pixels(ViewMode::Wear).Fill(kBlack);
     panel.SetTool(ToolKind::Eraser);
     panel.SetEraserSize(4);
-    DragFromTo(Point{10, 10}, Point{10, 10}, false);
+    DragFromTo(Point{10, 10}, Point{10, 10}); // a hover at (10, 10)
     PaintClient();
 
     EXPECT_PIXELS(client, (Point{kPreview.x + 7, kPreview.y + 7}),
                   (Grid{"######", "#wwww#", "#wwww#", "#wwww#", "#wwww#", "######"}), kLegend);
     EXPECT_EQ(panel.Image(ViewMode::Wear).At(10, 10), kBlack);
+
+    gesture.previewShown = false; // the pointer left
+    PaintClient();
+    EXPECT_EQ(CountOf(client, PreviewArea(), kWhite), 0);
 }
 
 // Points near the int limits keep the square's corners inside what an int holds.

@@ -39,6 +39,26 @@ TEST_F(Selecting, AMarqueeDraggedBackwardsLiftsAndCutsItsBox) {
     EXPECT_EQ(CountOf(panel.SelectionBitmap(), RECT{0, 0, 10, 25}, kRed), 10 * 25);
 }
 
+// A marquee dragged past the left or top edge once cut pixels it never lifted. Clipped to
+// the picture first, what is cut is exactly what floats, and Esc puts it all back.
+TEST_F(Selecting, AMarqueePastTheLeftOrTopEdgeCutsOnlyWhatFloats) {
+    const RECT canvas = panel.Mapping().Canvas();
+    Press(Point{74, 10});
+    tools.OnMouseMove(Event(Point{canvas.left - 30, At(Point{0, 12}).y}, true, false));
+    ReleaseAtClient(Point{canvas.left - 30, At(Point{0, 12}).y});
+    EXPECT_EQ(panel.Selection().selectionRect, (RECT{0, 10, 74, 12}));
+    EXPECT_EQ(CountOf(Wear(), kWholeWear, kTransparentMagenta), 74 * 2) << "cut as it floats";
+    tools.OnEscape();
+    EXPECT_EQ(CountOf(Wear(), kWholeWear, kRed), 75 * 125) << "nothing lost";
+
+    Press(Point{20, 124});
+    tools.OnMouseMove(Event(Point{At(Point{40, 0}).x, canvas.top - 30}, true, false));
+    ReleaseAtClient(Point{At(Point{40, 0}).x, canvas.top - 30});
+    EXPECT_EQ(panel.Selection().selectionRect, (RECT{20, 0, 40, 124}));
+    tools.OnEscape();
+    EXPECT_EQ(CountOf(Wear(), kWholeWear, kRed), 75 * 125) << "nothing lost";
+}
+
 TEST_F(Selecting, OnlyTheLeftCtrlKeyCopiesAndMovingTheCopyLeavesTwo) {
     host.keysDown.insert(PolledKey::LeftControl);
     DragFromTo(Point{0, 0}, Point{4, 2});

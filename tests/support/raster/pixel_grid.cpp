@@ -70,16 +70,4 @@ Grid ReadGrid(const DeviceBitmap& bitmap, Point origin, int width, int height,
     return ::testing::AssertionFailure() << out.str();
 }
 
-bool SamePixels(const DeviceBitmap& a, const DeviceBitmap& b) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) {
-        return false;
-    }
-    for (int y = 0; y < a.Height(); ++y) {
-        if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace pattik::testing

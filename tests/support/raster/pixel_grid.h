@@ -32,9 +32,6 @@ Grid ReadGrid(const DeviceBitmap& bitmap, Point origin, int width, int height,
 ::testing::AssertionResult PixelsMatch(const DeviceBitmap& bitmap, Point origin, const Grid& rows,
                                        const Legend& legend);
 
-// Whether two bitmaps have the same size and the same pixels.
-bool SamePixels(const DeviceBitmap& a, const DeviceBitmap& b);
-
 } // namespace pattik::testing
 
 #define EXPECT_PIXELS(bitmap, origin, rows, legend)                                                \
