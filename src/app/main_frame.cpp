@@ -10,6 +10,7 @@
 #include "app/tool_keys.h"
 #include "app/window_layout.h"
 #include "document/editor_core.h"
+#include "document/shown_path.h"
 #include "res/frame_strings.h"
 #include "res/string_table.h"
 
@@ -196,11 +197,8 @@ void CMainFrame::SetPixelGrid(bool shown) {
 }
 
 void CMainFrame::StartDocument(const QString& path) {
-    if (path.isEmpty()) {
-        core_->document.OnNewDocument();
-    } else {
-        core_->document.OnOpenDocument(ToStdString(QFileInfo(path).absoluteFilePath()));
-    }
+    core_->document.OnStartDocument(
+        path.isEmpty() ? std::string() : ToStdString(QFileInfo(path).absoluteFilePath()));
 }
 
 void CMainFrame::CreateActions() {
@@ -307,7 +305,8 @@ void CMainFrame::FillRecentMenu() {
         const QString path = entries[i];
         // "&1 path": the digit is the entry's key; an ampersand in the path stays one.
         QString label = QStringLiteral("&%1 %2").arg(i + 1).arg(
-            QString(path).replace(QStringLiteral("&"), QStringLiteral("&&")));
+            ToQString(ShownPath(ToStdString(path)))
+                .replace(QStringLiteral("&"), QStringLiteral("&&")));
         QAction* action = recentMenu_->addAction(label);
         action->setStatusTip(ToQString(kRecentPrompt));
         connect(action, &QAction::triggered, this, [this, path] { OnOpenRecent(path); });

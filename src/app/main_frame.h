@@ -38,7 +38,7 @@ class CMainFrame : public QMainWindow {
     // Creates the panel and the palette, then sets up the bars as a new window shows them:
     // the Wear view, no item. False when the panel or the palette could not be created.
     bool OnCreate();
-    // The document the program starts with: a new one, or the path it was given.
+    // The document the program starts with: a new one, or the item or name a path gives.
     void StartDocument(const QString& path);
 
     // The menus' commands, as the menus and their keys run them.

@@ -108,7 +108,8 @@ int MakeItem(const ItemArguments& arguments, std::ostream& out, std::ostream& er
 int CheckItem(const ItemArguments& arguments, std::ostream& out, std::ostream& err) {
     const ItemReadResult read = ReadItemFiles(arguments.checkPath);
     if (!read.pictures) {
-        Say(err, std::string(kCannotOpenItemText) + ' ' + read.problem);
+        Say(err, std::string(kCannotOpenItemText) + ' ' + read.problem + " (" +
+                     std::string(kCannotOpenItemEnglish) + read.problemInEnglish + ")");
         return kExitFileProblem;
     }
     out << read.paths.wear << ": " << Summary(read.pictures->wear) << '\n';

@@ -24,6 +24,10 @@ constexpr std::size_t kPngSignatureBytes = 8;
 constexpr int kRgbaChannels = 4;
 // A pixel at least half opaque shows its colour; anything fainter is left empty.
 constexpr png_byte kOpaqueFrom = 128;
+// Nothing the pixels need is larger than a picture of this side, and no file of ours holds
+// more than a few chunks libpng would keep.
+constexpr png_uint_32 kLargestPngSide = 4096;
+constexpr png_uint_32 kMostCachedChunks = 128;
 
 // What libpng's callbacks reach through their pointers. It has no destructor, so a long jump
 // out of libpng skips no cleanup.
@@ -103,6 +107,13 @@ struct PngReader {
         if (png) {
             info = png_create_info_struct(png);
             png_set_read_fn(png, &state, ReadBytes);
+            // Only the pixels and their transparency are wanted. Every other chunk (text,
+            // profiles, times) is skipped unread: libpng would allocate and clear the length
+            // a text chunk declares before finding that the file ends, 2 GB for a 61-byte
+            // file.
+            png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
+            png_set_user_limits(png, kLargestPngSide, kLargestPngSide);
+            png_set_chunk_cache_max(png, kMostCachedChunks);
         }
     }
     ~PngReader() { png_destroy_read_struct(&png, info ? &info : nullptr, nullptr); }

@@ -2,7 +2,10 @@
 
 #include "document/item_files.h"
 #include "document/save_check.h"
+#include "document/shown_path.h"
 #include "res/string_table.h"
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -43,6 +46,7 @@ bool CPattikDoc::OnFileNew() {
 void CPattikDoc::OnNewDocument() {
     flag_.SetDocumentModified(false);
     openedFolder_.clear();
+    opened_.reset();
     // A selection floating over the old drawing must not be pasted into the new one.
     panel_.DropFloatingSelection();
     panel_.ResetForNewDocument();
@@ -67,6 +71,19 @@ void CPattikDoc::OnOpenDocument(const std::string& path) {
     title_ = slash == std::string::npos ? path : path.substr(slash + 1);
     environment_.SetTitle(title_);
     environment_.AddToRecentFiles(pathName_);
+}
+
+void CPattikDoc::OnStartDocument(const std::string& path) {
+    if (path.empty()) {
+        OnNewDocument();
+        return;
+    }
+    // A file manager hands over the file the user opened: it is an item to draw on.
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && OpenItem(path)) {
+        return;
+    }
+    OnOpenDocument(path);
 }
 
 bool CPattikDoc::OnFileOpen() {
@@ -121,6 +138,7 @@ bool CPattikDoc::OpenItem(const std::string& path) {
     itemBar_.ChooseAndApply(item.gender, item.category);
     const ItemFilePictures& files = *read.pictures;
     panel_.LoadItemPictures(files.wear, files.dp ? &*files.dp : nullptr);
+    opened_.emplace(panel_, files);
 
     pathName_ = read.paths.wear;
     const std::size_t slash = pathName_.find_last_of('/');
@@ -148,9 +166,15 @@ bool CPattikDoc::OnFileSave() {
         panel_.DropFloatingSelection();
     }
     // Composed once: what the check looks at is what is written.
-    const OutputPictures pictures = panel_.ComposeOutputPictures();
+    OutputPictures pictures = panel_.ComposeOutputPictures();
+    if (opened_) {
+        opened_->KeepFilesIfUnchanged(panel_, pictures);
+    }
     if (saveCheck_) {
-        const std::vector<std::string> concerns = SaveConcerns(panel_, pictures);
+        std::vector<std::string> concerns = SaveConcerns(panel_, pictures);
+        if (opened_ && opened_->FilesDifferFromTheirPictures() && !opened_->Unchanged(panel_)) {
+            concerns.push_back(std::string(kFilesRemadeText));
+        }
         if (!concerns.empty() &&
             dialogs_.ShowMessage(SaveConcernsQuestion(concerns), MessageButtons::SaveCancel) !=
                 MessageAnswer::Save) {
@@ -161,7 +185,7 @@ bool CPattikDoc::OnFileSave() {
     if (!result.Succeeded()) {
         std::string message(kSaveFailedText);
         for (const OutputResult::Failure& failure : result.failures) {
-            message += "\n" + failure.fileName + ": " +
+            message += "\n" + ShownPath(failure.fileName) + ": " +
                        SaveFailureText(failure.cause, failure.errorNumber);
         }
         dialogs_.ShowMessage(message, MessageButtons::Ok);

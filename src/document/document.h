@@ -2,6 +2,7 @@
 
 #include "document/document_environment.h"
 #include "document/item_bar.h"
+#include "document/opened_item.h"
 #include "panel/dialog_host.h"
 #include "panel/document_host.h"
 #include "panel/edit_panel.h"
@@ -27,6 +28,11 @@ class CPattikDoc {
     // A document named when the program starts: it takes the path, and the file's name as
     // its title. Nothing is read; the pictures stay as they are.
     void OnOpenDocument(const std::string& path);
+    // The document the program starts with: a new one without a path; the item a path names
+    // when it names a file, opened as File, Open opens it (the item asked for when the boxes
+    // hold none); otherwise, or when that is refused or cancelled, a document named by the
+    // path, as a place to save later.
+    void OnStartDocument(const std::string& path);
     // File, Open: the open dialog, in the folder Save would use, then OpenItem.
     bool OnFileOpen();
     // Opens a saved item from any of its files. A file that is not one of the item's
@@ -64,6 +70,8 @@ class CPattikDoc {
     std::string pathName_;
     // The folder of an opened item; empty for a document made here.
     std::string openedFolder_;
+    // The opened item's files as read, while the document is the opened item.
+    std::optional<OpenedItem> opened_;
     bool saveCheck_ = false;
 };
 

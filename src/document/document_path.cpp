@@ -1,5 +1,6 @@
 #include "document/document_path.h"
 
+#include "document/shown_path.h"
 #include "res/string_table.h"
 
 #include <fcntl.h>
@@ -146,7 +147,7 @@ DocumentPathProblem CheckDocumentPath(std::string_view path) {
 }
 
 std::string DocumentPathMessage(std::string_view path, DocumentPathProblem problem) {
-    return std::string(kCannotOpenDocumentText) + "\n" + std::string(path) + ": " +
+    return std::string(kCannotOpenDocumentText) + "\n" + ShownPath(path) + ": " +
            std::string(ProblemText(problem));
 }
 

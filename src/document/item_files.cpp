@@ -1,9 +1,11 @@
 #include "document/item_files.h"
 
 #include "catalogue/catalogue.h"
+#include "document/shown_path.h"
 #include "image/output_names.h"
 #include "image/read_gif.h"
 #include "image/write_gif.h"
+#include "res/batch_strings.h"
 #include "res/string_table.h"
 
 #include <sys/stat.h>
@@ -19,49 +21,40 @@ bool Exists(const std::string& path) {
     return !path.empty() && stat(path.c_str(), &status) == 0;
 }
 
-// The wear file of a companion's base, when the base ends with the companion's suffix and
-// that wear file is there.
-std::optional<std::string> WearOfCompanion(const std::string& base, std::string_view suffix) {
-    if (base.size() <= suffix.size() || !base.ends_with(suffix) ||
-        base[base.size() - suffix.size() - 1] == '/') {
-        return std::nullopt;
-    }
-    const std::string wear =
-        OutputNamesFor(base.substr(0, base.size() - suffix.size()) + ".gif").wear;
-    return Exists(wear) ? std::optional(wear) : std::nullopt;
-}
+// Why a file was not read, in Korean and in English.
+struct ReadProblemWords {
+    std::string_view korean;
+    std::string_view english;
+};
 
-std::string ReadFailureText(const GifReadResult& read) {
+ReadProblemWords ReadFailureWords(const GifReadResult& read) {
     switch (read.failure) {
     case GifReadFailure::None:
-        return "";
+        return {};
     case GifReadFailure::CannotOpen:
         switch (read.errorNumber) {
         case ENOENT:
         case ENOTDIR:
-            return std::string(kNoSuchFileText);
-        case EACCES:
-        case EPERM:
-            return std::string(kCannotReadText);
+            return {kNoSuchFileText, kNoSuchFileEnglish};
         case ENAMETOOLONG:
-            return std::string(kNameTooLongText);
+            return {kNameTooLongText, kNameTooLongEnglish};
         default:
-            return std::string(kCannotReadText);
+            return {kCannotReadText, kCannotReadEnglish};
         }
     case GifReadFailure::NotAFile:
-        return std::string(kNotARegularFileText);
+        return {kNotARegularFileText, kNotARegularFileEnglish};
     case GifReadFailure::TooLarge:
-        return std::string(kFileTooLargeText);
+        return {kFileTooLargeText, kFileTooLargeEnglish};
     case GifReadFailure::NotGif:
-        return std::string(kNotGifText);
+        return {kNotGifText, kNotGifEnglish};
     case GifReadFailure::Damaged:
-        return std::string(kDamagedGifText);
+        return {kDamagedGifText, kDamagedGifEnglish};
     case GifReadFailure::NoPicture:
-        return std::string(kNoPictureInGifText);
+        return {kNoPictureInGifText, kNoPictureInGifEnglish};
     case GifReadFailure::NotOnePicture:
-        return std::string(kNotOnePictureText);
+        return {kNotOnePictureText, kNotOnePictureEnglish};
     }
-    return std::string(kCannotReadText);
+    return {kCannotReadText, kCannotReadEnglish};
 }
 
 std::string SizeText(int width, int height) {
@@ -69,17 +62,24 @@ std::string SizeText(int width, int height) {
 }
 
 // Reads one picture that must have the given size; the problem names the file.
-std::optional<DeviceBitmap> ReadPicture(const std::string& path, Size size, std::string& problem) {
+std::optional<DeviceBitmap> ReadPicture(const std::string& path, Size size,
+                                        ItemReadResult& result) {
     GifReadResult read = ReadGifFile(path);
+    const std::string shown = ShownPath(path) + ": ";
     if (!read.Succeeded()) {
-        problem = path + ": " + ReadFailureText(read);
+        const ReadProblemWords words = ReadFailureWords(read);
+        result.problem = shown + std::string(words.korean);
+        result.problemInEnglish = shown + std::string(words.english);
         return std::nullopt;
     }
     if (read.picture.Width() != size.cx || read.picture.Height() != size.cy) {
-        problem = path + ": " + std::string(kWrongPictureSizePrefix) +
-                  SizeText(read.picture.Width(), read.picture.Height()) +
-                  std::string(kWrongPictureSizeMiddle) + SizeText(size.cx, size.cy) +
-                  std::string(kWrongPictureSizeSuffix);
+        const std::string found = SizeText(read.picture.Width(), read.picture.Height());
+        const std::string wanted = SizeText(size.cx, size.cy);
+        result.problem = shown + std::string(kWrongPictureSizePrefix) + found +
+                         std::string(kWrongPictureSizeMiddle) + wanted +
+                         std::string(kWrongPictureSizeSuffix);
+        result.problemInEnglish = shown + std::string(kWrongSizeEnglishStart) + found +
+                                  std::string(kWrongSizeEnglishMiddle) + wanted;
         return std::nullopt;
     }
     return std::move(read.picture);
@@ -87,28 +87,11 @@ std::optional<DeviceBitmap> ReadPicture(const std::string& path, Size size, std:
 
 } // namespace
 
-ItemFilePaths ItemFilePathsFor(const std::string& chosen) {
-    const std::string base = GifBaseName(chosen);
-    std::optional<std::string> wear = WearOfCompanion(base, "DP");
-    if (!wear) {
-        wear = WearOfCompanion(base, "Rp");
-    }
-    if (!wear) {
-        wear = Exists(chosen) ? chosen : OutputNamesFor(chosen).wear;
-    }
-    if (wear->empty()) {
-        wear = chosen; // no name to save under: reading it reports why
-    }
-    const OutputNames names = OutputNamesFor(*wear);
-    return ItemFilePaths{*wear, names.dp, names.hair};
-}
-
 ItemReadResult ReadItemFiles(const std::string& chosen) {
     ItemReadResult result;
     result.paths = ItemFilePathsFor(chosen);
     ItemFilePictures pictures;
-    std::optional<DeviceBitmap> wear =
-        ReadPicture(result.paths.wear, kWearImageSize, result.problem);
+    std::optional<DeviceBitmap> wear = ReadPicture(result.paths.wear, kWearImageSize, result);
     if (!wear) {
         return result;
     }
@@ -116,13 +99,13 @@ ItemReadResult ReadItemFiles(const std::string& chosen) {
     // A missing companion is no fault: the wear picture alone is worth opening. A companion
     // that is there but is not one of the item's pictures refuses the item.
     if (!result.paths.dp.empty() && Exists(result.paths.dp)) {
-        pictures.dp = ReadPicture(result.paths.dp, kDpImageSize, result.problem);
+        pictures.dp = ReadPicture(result.paths.dp, kDpImageSize, result);
         if (!pictures.dp) {
             return result;
         }
     }
     if (!result.paths.hair.empty() && Exists(result.paths.hair)) {
-        pictures.hair = ReadPicture(result.paths.hair, kHairImageSize, result.problem);
+        pictures.hair = ReadPicture(result.paths.hair, kHairImageSize, result);
         if (!pictures.hair) {
             return result;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/item_file_paths.h"
 #include "document/output_result.h"
 #include "panel/edit_panel.h"
 #include "raster/device_bitmap.h"
@@ -8,19 +9,6 @@
 #include <string>
 
 namespace pattik {
-
-// The files of one saved item, found from whichever of them was chosen: "B.gif", "BDP.gif"
-// or "BRp.gif" all lead to the same three.
-struct ItemFilePaths {
-    std::string wear;
-    std::string dp;
-    std::string hair;
-};
-
-// A companion ("...DP.gif", "...Rp.gif") leads to its wear file when that exists; a path
-// that is not there leads to the ".gif" file the item was saved as (a document named
-// "X.GIF" is saved as "X.gif").
-ItemFilePaths ItemFilePathsFor(const std::string& chosen);
 
 // An item's pictures as its files hold them. The wear picture is always there; the DP and
 // hair pictures only when their files are (both are also made from the wear picture for
@@ -34,8 +22,10 @@ struct ItemFilePictures {
 struct ItemReadResult {
     std::optional<ItemFilePictures> pictures;
     ItemFilePaths paths;
-    // When nothing was read: which file, and why, in Korean.
+    // When nothing was read: which file, and why, in Korean, and the same in English for
+    // the command line's bilingual messages.
     std::string problem;
+    std::string problemInEnglish;
 };
 
 // Reads and checks the item's files: each must be a GIF of one picture in its picture's

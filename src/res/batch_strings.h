@@ -28,6 +28,20 @@ inline constexpr std::string_view kWrongSizeEnglishMiddle = "; it must be ";
 
 // What the command says while it works.
 inline constexpr std::string_view kWrittenText = "저장함 (written)";
+// Why --check could not read an item, in English after the Korean line.
+inline constexpr std::string_view kCannotOpenItemEnglish = "cannot open the item: ";
+inline constexpr std::string_view kNoSuchFileEnglish = "no such file";
+inline constexpr std::string_view kCannotReadEnglish = "cannot read the file";
+inline constexpr std::string_view kNameTooLongEnglish = "the name is too long";
+inline constexpr std::string_view kNotARegularFileEnglish = "not a regular file";
+inline constexpr std::string_view kFileTooLargeEnglish =
+    "the file is too large for an item's picture";
+inline constexpr std::string_view kNotGifEnglish = "not a GIF file";
+inline constexpr std::string_view kDamagedGifEnglish = "the file is cut short or damaged";
+inline constexpr std::string_view kNoPictureInGifEnglish = "a GIF file with no picture";
+inline constexpr std::string_view kNotOnePictureEnglish =
+    "not an item's picture (several pictures, or one that does not fill the screen)";
+inline constexpr std::string_view kWrongSizeEnglishStart = "the picture is ";
 // "색 12/254 colours": the colours a picture's palette will hold, of those it can.
 inline constexpr std::string_view kColoursText = "색";
 inline constexpr std::string_view kColoursEnglish = "colours";

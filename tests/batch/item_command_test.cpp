@@ -8,6 +8,7 @@
 #include "res/batch_strings.h"
 #include "res/string_table.h"
 #include "support/batch/png_writer.h"
+#include "support/image/gif_encoder.h"
 #include "support/panel/fake_host.h"
 #include "support/raster/temporary_folder.h"
 
@@ -309,8 +310,14 @@ TEST_F(ItemCommand, CheckFailsOnABrokenOrMissingSet) {
     const std::vector<char> dp = Bytes(Path("sockDP.gif"));
     std::ofstream(Path("sockDP.gif"), std::ios::binary)
         .write(dp.data(), static_cast<std::streamsize>(dp.size() - 1));
-    for (const auto& [chosen, why] : {std::pair{Path("sock.gif"), kDamagedGifText},
-                                      std::pair{Path("absent.gif"), kNoSuchFileText}}) {
+    // In both languages, as every other message of the command.
+    const struct {
+        std::string chosen;
+        std::string_view why;
+        std::string_view english;
+    } cases[] = {{Path("sock.gif"), kDamagedGifText, kDamagedGifEnglish},
+                 {Path("absent.gif"), kNoSuchFileText, kNoSuchFileEnglish}};
+    for (const auto& [chosen, why, english] : cases) {
         SCOPED_TRACE(chosen);
         const Outcome run = RunCommand({"--check", chosen});
         EXPECT_EQ(run.status, batch::kExitFileProblem);
@@ -318,7 +325,20 @@ TEST_F(ItemCommand, CheckFailsOnABrokenOrMissingSet) {
         EXPECT_EQ(Lines(run.err), 1) << run.err;
         EXPECT_TRUE(Has(run.err, kCannotOpenItemText)) << run.err;
         EXPECT_TRUE(Has(run.err, why)) << run.err;
+        EXPECT_TRUE(Has(run.err, std::string(kCannotOpenItemEnglish))) << run.err;
+        EXPECT_TRUE(Has(run.err, english)) << run.err;
     }
+}
+
+// A plain GIF87a from another program names no transparent index: its red is counted.
+TEST_F(ItemCommand, CheckCountsTheColoursOfAGifFromAnotherProgram) {
+    const testing::GifFrame red{0, 0, 75, 125, false, std::vector<std::uint8_t>(75 * 125, 0)};
+    const std::vector<std::uint8_t> gif = testing::EncodeGif(75, 125, {{255, 0, 0}}, {red});
+    std::ofstream(Path("red.gif"), std::ios::binary)
+        .write(reinterpret_cast<const char*>(gif.data()), static_cast<std::streamsize>(gif.size()));
+    const Outcome run = RunCommand({"--check", Path("red.gif")});
+    EXPECT_EQ(run.status, batch::kExitDone) << run.err;
+    EXPECT_TRUE(Has(run.out, Path("red.gif") + ": 75 x 125, 색 1/254 colours")) << run.out;
 }
 
 TEST_F(ItemCommand, RefusedArgumentsExitWithTwoAndWriteNothing) {

@@ -6,6 +6,10 @@
 #include "support/batch/png_writer.h"
 #include "support/raster/temporary_folder.h"
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -65,7 +69,7 @@ DeviceBitmap Expected(const RgbaPicture& picture, bool keepsAlpha) {
     return expected;
 }
 
-::testing::AssertionResult SamePixels(const DeviceBitmap& actual, const DeviceBitmap& expected) {
+::testing::AssertionResult ShowsPixels(const DeviceBitmap& actual, const DeviceBitmap& expected) {
     if (actual.Width() != expected.Width() || actual.Height() != expected.Height()) {
         return ::testing::AssertionFailure()
                << "size " << actual.Width() << " x " << actual.Height();
@@ -92,7 +96,7 @@ class PngReader : public ::testing::Test {
             ASSERT_TRUE(testing::WritePng(Path("p.png"), picture, layout));
             const batch::PngReadResult read = ReadPngPicture(Path("p.png"), kDpImageSize);
             ASSERT_TRUE(read.picture) << read.problem;
-            EXPECT_TRUE(SamePixels(*read.picture, Expected(picture, testing::KeepsAlpha(layout))));
+            EXPECT_TRUE(ShowsPixels(*read.picture, Expected(picture, testing::KeepsAlpha(layout))));
         }
     }
 
@@ -144,6 +148,36 @@ TEST_F(PngReader, WhatIsNotAPictureOfTheSizeIsRefusedNamingTheFile) {
         EXPECT_EQ(read.problem.rfind(Path(bad.name) + ": " + std::string(bad.why), 0), 0u)
             << read.problem;
     }
+}
+
+// A tiny file that declares a text chunk of nearly 2 GB is refused without libpng
+// allocating what it declares. The read runs in a child process, whose peak memory the
+// parent reads afterwards.
+TEST_F(PngReader, AHugeDeclaredChunkIsRefusedWithoutTakingItsSize) {
+    ASSERT_TRUE(testing::WritePng(Path("dp.png"), Pattern(kDpImageSize, false), PngLayout::Rgba8));
+    std::ifstream in(Path("dp.png"), std::ios::binary);
+    const std::vector<char> good{std::istreambuf_iterator<char>(in), {}};
+    constexpr std::size_t kAfterHeader = 8 + 25; // the signature, then IHDR with its CRC
+    std::vector<char> bad(good.begin(), good.begin() + kAfterHeader);
+    for (const char byte : {'\x7f', '\xff', '\xff', '\x00', 't', 'E', 'X', 't', 'a', '\0', 'b'}) {
+        bad.push_back(byte);
+    }
+    std::ofstream(Path("bomb.png"), std::ios::binary)
+        .write(bad.data(), static_cast<std::streamsize>(bad.size()));
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const bool refused = !ReadPngPicture(Path("bomb.png"), kDpImageSize).picture;
+        _exit(refused ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "refused";
+    rusage usage{};
+    ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &usage), 0);
+    EXPECT_LT(usage.ru_maxrss, 512 * 1024) << "kilobytes at the child's peak";
 }
 
 } // namespace

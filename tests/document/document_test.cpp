@@ -2,6 +2,7 @@
 // and a scripted save dialog.
 #include "document/document.h"
 #include "document/item_files.h"
+#include "document/shown_path.h"
 #include "panel/panel_geometry.h"
 #include "res/string_table.h"
 #include "support/document/editor_fixture.h"
@@ -191,7 +192,8 @@ class SaveTargetRefused : public Document {
         EXPECT_FALSE(document.OnFileSave());
         EXPECT_TRUE(host.modified) << "the work stays unsaved";
         ASSERT_EQ(host.messages.size(), 1u);
-        EXPECT_NE(host.messages[0].find(target + ": " + std::string(cause)), std::string::npos)
+        EXPECT_NE(host.messages[0].find(ShownPath(target) + ": " + std::string(cause)),
+                  std::string::npos)
             << host.messages[0];
         // Whatever the folder held before, nothing of this item's files is there but those.
         std::vector<std::string> left;

@@ -24,8 +24,6 @@
 namespace pattik {
 namespace {
 
-using testing::SamePixels;
-
 namespace fs = std::filesystem;
 
 long long FromEnvironment(const char* name, long long fallback) {

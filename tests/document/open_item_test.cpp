@@ -5,6 +5,8 @@
 #include "res/string_table.h"
 #include "support/document/editor_fixture.h"
 #include "support/document/fake_environment.h"
+#include "support/image/gif_encoder.h"
+#include "support/panel/panel_fixtures.h"
 #include "support/raster/temporary_folder.h"
 
 #include "support/raster/pixel_grid.h"
@@ -18,8 +20,6 @@
 
 namespace pattik {
 namespace {
-
-using testing::SamePixels;
 
 namespace fs = std::filesystem;
 using testing::CreatedEditor;
@@ -133,18 +133,35 @@ TEST_F(OpenItem, TheDpPictureComesBackWithoutItsGuide) {
     EXPECT_TRUE(SamePixels(panel.Image(ViewMode::Dp), dpDrawn));
 }
 
+// Over the colour budget every file is merged by its own palette, so the DP and hair files
+// of a top (cut from the wear picture) cannot be made again from the merged wear file: an
+// opened item saved without changes writes them as they were read.
 TEST_F(OpenItem, TooManyColoursMergedOnceStayTheSameOnTheNextSave) {
-    Choose(1, static_cast<int>(ItemCategory::Socks));
-    DeviceBitmap& wear = Pixels(ViewMode::Wear);
-    for (int i = 0; i < 75 * 125; ++i) {
-        wear.At(i % 75, i / 75) =
-            RGB(static_cast<std::uint8_t>(i % 256), static_cast<std::uint8_t>(i / 256 * 40), 90);
+    for (const auto& [gender, category] :
+         {std::pair{1, ItemCategory::Socks}, std::pair{0, ItemCategory::Top}}) {
+        SCOPED_TRACE(static_cast<int>(category));
+        Choose(gender, static_cast<int>(category));
+        DeviceBitmap& wear = Pixels(ViewMode::Wear);
+        for (int i = 0; i < 75 * 125; ++i) {
+            wear.At(i % 75, i / 75) = RGB(static_cast<std::uint8_t>(i % 256),
+                                          static_cast<std::uint8_t>(i / 256 * 40), 90);
+        }
+        host.modified = true;
+        ASSERT_TRUE(SaveAs("many.gif"));
+        ASSERT_TRUE(document.OpenItem(Path("many.gif")));
+        ASSERT_TRUE(SaveAs("again.gif"));
+        ExpectSameFiles("many", "again");
     }
+
+    // Changed, the top's DP and hair files are made again, and Save says so first.
+    document.SetSaveCheck(true);
+    Pixels(ViewMode::Wear).At(0, 0) = kBlack;
     host.modified = true;
-    ASSERT_TRUE(SaveAs("many.gif"));
-    ASSERT_TRUE(document.OpenItem(Path("many.gif")));
-    ASSERT_TRUE(SaveAs("again.gif"));
-    ExpectSameFiles("many", "again");
+    host.messageAnswers = {MessageAnswer::Save};
+    ASSERT_TRUE(SaveAs("changed.gif"));
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_NE(host.messages.back().find(std::string(kFilesRemadeText)), std::string::npos)
+        << host.messages.back();
 }
 
 TEST_F(OpenItem, AnyCompanionOrTheNameTheDocumentCarriedLeadsToTheItem) {
@@ -168,6 +185,70 @@ TEST_F(OpenItem, AnyCompanionOrTheNameTheDocumentCarriedLeadsToTheItem) {
     document.OnNewDocument();
     EXPECT_FALSE(document.OnFileOpen());
     EXPECT_EQ(environment.openDialogs.back(), document.DefaultFolder());
+}
+
+// Another program's GIF names no transparent index (a plain GIF87a has no place to): none
+// of its pixels is empty, whatever index it puts its colours at.
+TEST_F(OpenItem, AGifFromAnotherProgramOpensWithItsColours) {
+    const testing::GifFrame red{0, 0, 75, 125, false, std::vector<std::uint8_t>(75 * 125, 0)};
+    const std::vector<std::uint8_t> gif = testing::EncodeGif(75, 125, {{255, 0, 0}}, {red});
+    ASSERT_EQ(std::string(gif.begin(), gif.begin() + 6), "GIF87a");
+    Write("red.gif", std::vector<char>(gif.begin(), gif.end()));
+    environment.itemChoices = {ItemIndices{0, static_cast<int>(ItemCategory::Top)}};
+    ASSERT_TRUE(document.OpenItem(Path("red.gif")));
+    EXPECT_EQ(testing::CountOf(panel.Image(ViewMode::Wear), RECT{0, 0, 75, 125}, RGB(255, 0, 0)),
+              75 * 125);
+}
+
+// Items may be named like another's companions, and suffixes come in any case.
+TEST_F(OpenItem, TheItemsFilesAreFoundByPictureSizeAndInAnyCase) {
+    Choose(0, static_cast<int>(ItemCategory::Top));
+    Draw(1);
+    ASSERT_TRUE(SaveAs("cap.gif"));
+    Draw(2);
+    ASSERT_TRUE(SaveAs("capDP.gif")); // an item of its own: capDP.gif, capDPDP.gif, capDPRp.gif
+    const DeviceBitmap second = panel.Image(ViewMode::Wear);
+    for (const char* chosen : {"capDP.gif", "capDPDP.gif", "capDPRp.gif"}) {
+        SCOPED_TRACE(chosen);
+        ASSERT_TRUE(document.OpenItem(Path(chosen))) << host.messages.back();
+        EXPECT_EQ(document.PathName(), Path("capDP.gif"));
+        EXPECT_TRUE(SamePixels(panel.Image(ViewMode::Wear), second));
+    }
+    ASSERT_TRUE(document.OpenItem(Path("cap.gif")));
+    EXPECT_FALSE(SamePixels(panel.Image(ViewMode::Wear), second));
+
+    // Another program named them in capitals.
+    Choose(1, static_cast<int>(ItemCategory::Socks));
+    Draw(3);
+    ASSERT_TRUE(SaveAs("shoe.gif"));
+    fs::rename(Path("shoe.gif"), Path("SHOE.GIF"));
+    fs::rename(Path("shoeDP.gif"), Path("SHOEDP.GIF"));
+    const ItemReadResult read = ReadItemFiles(Path("SHOE.GIF"));
+    ASSERT_TRUE(read.pictures) << read.problem;
+    EXPECT_TRUE(read.pictures->dp.has_value()) << "the DP file is found";
+    EXPECT_EQ(read.paths.dp, Path("SHOEDP.GIF"));
+    EXPECT_EQ(ItemFilePathsFor(Path("SHOEDP.GIF")).wear, Path("SHOE.GIF"));
+}
+
+// A file a file manager hands the editor at start is opened as an item; a name that is no
+// file yet names the new document.
+TEST_F(OpenItem, ThePathTheEditorStartsWithOpensTheItemItNames) {
+    Choose(0, static_cast<int>(ItemCategory::Top));
+    Draw(4);
+    ASSERT_TRUE(SaveAs("shirt.gif"));
+    const DeviceBitmap drawn = panel.Image(ViewMode::Wear);
+    panel.ResetForNewDocument();
+    bar.ResetForNewDocument();
+    host.modified = false;
+    environment.itemChoices = {ItemIndices{0, static_cast<int>(ItemCategory::Top)}};
+    document.OnStartDocument(Path("shirtDP.gif"));
+    EXPECT_EQ(document.PathName(), Path("shirt.gif"));
+    EXPECT_TRUE(SamePixels(panel.Image(ViewMode::Wear), drawn));
+    EXPECT_EQ(panel.Item().category, ItemCategory::Top);
+
+    document.OnStartDocument(Path("new.gif"));
+    EXPECT_EQ(document.Title(), "new.gif") << "a name for a new item";
+    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(OpenItem, FilesThatAreNotAnItemsAreRefusedAndChangeNothing) {

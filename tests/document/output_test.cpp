@@ -259,19 +259,13 @@ struct HairCase {
 
 class OutputHairFile : public OutputTest, public ::testing::WithParamInterface<HairCase> {};
 
-// Shrinking 40 to 25 sends source column (and row) i to floor(i * 25 / 40); what lands on
-// one pixel is combined by AND, as BLACKONWHITE does.
+// Shrinking 40 to 25 sends source columns (and rows) ceil(x * 40 / 25) onwards to hair pixel
+// x; the first of them is kept, so every hair pixel is a pixel of the square.
 COLORREF ReducedHairPixel(const DeviceBitmap& wear, Point square, int x, int y) {
-    COLORREF combined = 0x00FFFFFF;
-    for (int j = 0; j < kHairSquareSide; ++j) {
-        for (int i = 0; i < kHairSquareSide; ++i) {
-            if (i * kHairImageSize.cx / kHairSquareSide == x &&
-                j * kHairImageSize.cy / kHairSquareSide == y) {
-                combined &= wear.At(square.x + i, square.y + j);
-            }
-        }
-    }
-    return combined;
+    const auto first = [](int target) {
+        return (target * kHairSquareSide + kHairImageSize.cx - 1) / kHairImageSize.cx;
+    };
+    return wear.At(square.x + first(x), square.y + first(y));
 }
 
 TEST_P(OutputHairFile, HairPictureRebuiltFromTheWearSquare) {
@@ -300,6 +294,31 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HairCase{"Female_Top", Gender::Female, ItemCategory::Top, {20, 8}},
                       HairCase{"Male_SetOutfit", Gender::Male, ItemCategory::SetOutfit, {19, 7}}),
     CaseName());
+
+// Yellow strands came out red, and a red block gained a column of another red, when the
+// shrinking ANDed neighbours (the empty magenta among them) together.
+TEST_F(OutputTest, TheHairFileHoldsOnlyColoursDrawnInTheSquare) {
+    Choose(Gender::Female, ItemCategory::Top);
+    const Point square = HairSquareOrigin(Gender::Female);
+    DrawingContext wear = panel.ImageContext(ViewMode::Wear);
+    constexpr COLORREF kYellow = RGB(255, 255, 0);
+    constexpr COLORREF kRed = RGB(200, 30, 30);
+    for (int x = 3; x < 37; x += 5) {
+        wear.FillRect(RECT{square.x + x, square.y, square.x + x + 1, square.y + 20}, kYellow);
+    }
+    wear.FillRect(RECT{square.x + 5, square.y + 24, square.x + 30, square.y + 35}, kRed);
+    ASSERT_TRUE(ComposeOutput(panel, In("item.gif")).Succeeded());
+
+    const DecodedGif gif = DecodeGifFile(In("itemRp.gif"));
+    ASSERT_TRUE(gif.ok);
+    std::set<COLORREF> colours;
+    for (int y = 0; y < gif.height; ++y) {
+        for (int x = 0; x < gif.width; ++x) {
+            colours.insert(ColourAt(gif, x, y));
+        }
+    }
+    EXPECT_EQ(colours, (std::set<COLORREF>{kTransparentMagenta, kYellow, kRed}));
+}
 
 // --- Failures ---
 
