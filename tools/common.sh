@@ -35,10 +35,15 @@ pattik_install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# pattik_build <build folder> [cmake options...]: configures once, then builds.
-pattik_build() {
+# pattik_configure <build folder> [cmake options...]: configures (again only when needed).
+pattik_configure() {
     local folder=$1
     shift
     cmake -S "$pattik_root" -B "$folder" -G Ninja -DPATTIK_WERROR=ON "$@" >/dev/null
-    cmake --build "$folder"
+}
+
+# pattik_build <build folder> [cmake options...]: configures, then builds everything.
+pattik_build() {
+    pattik_configure "$@"
+    cmake --build "$1"
 }
