@@ -4,7 +4,6 @@
 #include "document/shown_path.h"
 #include "image/output_names.h"
 #include "image/read_gif.h"
-#include "image/write_gif.h"
 #include "res/batch_strings.h"
 #include "res/string_table.h"
 
@@ -112,84 +111,6 @@ ItemReadResult ReadItemFiles(const std::string& chosen) {
     }
     result.pictures = std::move(pictures);
     return result;
-}
-
-namespace {
-
-// Converts one composed bitmap and writes it, noting in the result whether it got there.
-void WriteFile(const std::string& fileName, const DeviceBitmap& bitmap, OutputResult& result) {
-    CxImageGif picture;
-    SaveResult saved;
-    if (!picture.LoadFromDeviceBitmap(&bitmap)) {
-        // A bitmap with pixels fails to load only when there is no memory for the copy.
-        saved.cause = bitmap.IsEmpty() ? SaveFailure::EmptyPicture : SaveFailure::OutOfMemory;
-        saved.reason = picture.GetLastError();
-    } else {
-        saved = WriteGif(fileName, picture);
-        if (saved.Succeeded()) {
-            result.written.push_back(fileName);
-            return;
-        }
-    }
-    result.failures.push_back(
-        OutputResult::Failure{fileName, saved.reason, saved.cause, saved.errorNumber});
-}
-
-} // namespace
-
-OutputResult WriteItemFiles(const std::string& path, const OutputPictures& pictures) {
-    const OutputNames names = OutputNamesFor(path);
-    OutputResult result;
-    WriteFile(names.wear, pictures.wear, result);
-    WriteFile(names.dp, pictures.dp, result);
-    if (pictures.hair) {
-        WriteFile(names.hair, *pictures.hair, result);
-    }
-    return result;
-}
-
-OutputResult ComposeOutput(const CEditPanel& panel, const std::string& path) {
-    return WriteItemFiles(path, panel.ComposeOutputPictures());
-}
-
-std::string SaveFailureText(SaveFailure cause, int errorNumber) {
-    switch (cause) {
-    case SaveFailure::None:
-        return "";
-    case SaveFailure::EmptyPicture:
-    case SaveFailure::ZeroArea:
-    case SaveFailure::PictureTooLarge:
-    case SaveFailure::UnsupportedFormat:
-        return std::string(kPictureNotWritableText);
-    case SaveFailure::OutOfMemory:
-        return std::string(kOutOfMemoryText);
-    case SaveFailure::InvalidPath:
-        return std::string(kInvalidFileNameText);
-    case SaveFailure::NotAFileOrDevice:
-        return std::string(kNotAFileText);
-    case SaveFailure::System:
-        break;
-    }
-    switch (errorNumber) {
-    case ENOENT:
-    case ENOTDIR:
-        return std::string(kNoSuchFolderText);
-    case EACCES:
-    case EPERM:
-        return std::string(kNoPermissionText);
-    case EROFS:
-        return std::string(kReadOnlyText);
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        return std::string(kDiskFullText);
-    case EISDIR:
-        return std::string(kNotAFileText);
-    case ENAMETOOLONG:
-        return std::string(kNameTooLongText);
-    default:
-        return std::string(kCannotWriteText);
-    }
 }
 
 } // namespace pattik

@@ -253,7 +253,7 @@ bool SafeFileWriter::OpenTemporary(const struct stat* existing) {
     return true;
 }
 
-bool SafeFileWriter::Commit() {
+bool SafeFileWriter::Prepare() {
     if (file == nullptr) {
         return Fail(SaveFailure::System, EBADF);
     }
@@ -271,10 +271,21 @@ bool SafeFileWriter::Commit() {
     if (failed == 0 && closed != 0) {
         failed = errno;
     }
-    if (failed == 0 && !inPlace && std::rename(temporary.c_str(), target.c_str()) != 0) {
-        failed = errno;
-    }
     if (failed != 0) {
+        RemoveTemporary();
+        return Fail(SaveFailure::System, failed);
+    }
+    prepared = true;
+    return true;
+}
+
+bool SafeFileWriter::Replace() {
+    if (!prepared) {
+        return Fail(SaveFailure::System, EBADF);
+    }
+    prepared = false;
+    if (!inPlace && std::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int failed = errno;
         RemoveTemporary();
         return Fail(SaveFailure::System, failed);
     }

@@ -32,7 +32,13 @@ class SafeFileWriter {
     std::FILE* Handle() const { return file; }
     // Makes what was written the target's content. False, with the target as it was, when
     // any write, the flush, the sync, the close or the replacement failed.
-    bool Commit();
+    bool Commit() { return Prepare() && Replace(); }
+    // The two halves of Commit, for files that must replace their targets together: every
+    // file is prepared before any replaces its target. Prepare puts what was written on the
+    // disk in the temporary file (flush, sync, close); false, removing it, when any of that
+    // failed. Replace then puts it in the target's place; false, with the target as it was.
+    bool Prepare();
+    bool Replace();
     // Drops what was written; the target stays as it was.
     void Abandon();
     // Why the last Open or Commit failed.
@@ -53,6 +59,7 @@ class SafeFileWriter {
     std::string temporary; // empty when writing in place or once committed
     std::FILE* file = nullptr;
     bool inPlace = false;
+    bool prepared = false;
     SaveFailure failure = SaveFailure::None;
     int errorNumber = 0;
 };

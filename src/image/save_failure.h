@@ -16,6 +16,7 @@ enum class SaveFailure {
     InvalidPath,       // empty, or holding a NUL byte the system would end the name at
     NotAFileOrDevice,  // a folder, FIFO or socket: nothing a picture can be written into
     System,            // the system refused to open or write the file; see errorNumber
+    ReadBackDiffers,   // written, but the file read back is not what was written
 };
 
 // What became of a save. The reason is kept whole however long the path; the image's own

@@ -70,6 +70,8 @@ inline constexpr std::string_view kNameTooLongText = "파일 이름이 너무 �
 inline constexpr std::string_view kPictureNotWritableText = "그림을 GIF 파일로 만들 수 없습니다.";
 inline constexpr std::string_view kOutOfMemoryText = "메모리가 부족합니다.";
 inline constexpr std::string_view kCannotWriteText = "파일을 쓸 수 없습니다.";
+inline constexpr std::string_view kReadBackDiffersText =
+    "저장한 파일을 다시 읽어 보니 그린 그림과 다릅니다.";
 
 // A path the program was started with that cannot name the document: this line, then the
 // path and why.

@@ -222,9 +222,8 @@ TEST_F(SaveTargetRefused, ANameLongerThanTheSystemAllows) {
 
 TEST_F(SaveTargetRefused, AFolderOfTheSameName) {
     fs::create_directories(Saved("taken/item.gif"));
-    // The companions have names of their own and are written.
-    ExpectRefusedWithNothingLeft(Saved("taken/item.gif"), kNotAFileText,
-                                 {"item.gif", "itemDP.gif"});
+    // The files are one set: the companions are not written either.
+    ExpectRefusedWithNothingLeft(Saved("taken/item.gif"), kNotAFileText, {"item.gif"});
     EXPECT_TRUE(fs::is_directory(Saved("taken/item.gif")));
 }
 

@@ -4,6 +4,7 @@
 #include "support/image/gif_decoder.h"
 #include "support/panel/fake_host.h"
 #include "support/panel/panel_fixtures.h"
+#include "support/raster/file_size_limit.h"
 #include "support/raster/temporary_folder.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,9 @@
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -97,6 +100,11 @@ COLORREF ColourAt(const DecodedGif& gif, int x, int y) {
         }
     }
     return ::testing::AssertionSuccess();
+}
+
+std::vector<char> Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<char>{std::istreambuf_iterator<char>(in), {}};
 }
 
 std::set<std::string> FilesIn(const fs::path& folder) {
@@ -337,16 +345,51 @@ TEST_F(OutputTest, MissingFolderFailsEveryFileAndCreatesNothing) {
     EXPECT_TRUE(FilesIn(folder).empty());
 }
 
-TEST_F(OutputTest, OneFailedFileLeavesTheOthersWritten) {
+// The files are one set: one that cannot be written leaves the old set as it was, and no
+// temporary file beside it.
+TEST_F(OutputTest, OneFileThatCannotBeWrittenLeavesTheWholeSetAsItWas) {
     Choose(Gender::Female, ItemCategory::Top);
+    ASSERT_TRUE(ComposeOutput(panel, In("item.gif")).Succeeded());
+    const std::vector<char> oldWear = Bytes(In("item.gif"));
+    const std::vector<char> oldHair = Bytes(In("itemRp.gif"));
+    fs::remove(folder / "itemDP.gif");
     fs::create_directory(folder / "itemDP.gif");
+    PaintPattern(Pixels(ViewMode::Wear));
+
     const OutputResult result = ComposeOutput(panel, In("item.gif"));
-    EXPECT_EQ(result.written, (std::vector<std::string>{In("item.gif"), In("itemRp.gif")}));
+    EXPECT_TRUE(result.written.empty());
     ASSERT_EQ(result.failures.size(), 1u);
     EXPECT_EQ(result.failures[0].fileName, In("itemDP.gif"));
     EXPECT_EQ(result.failures[0].cause, SaveFailure::NotAFileOrDevice);
-    // No half-written file is left beside them.
+    EXPECT_EQ(Bytes(In("item.gif")), oldWear);
+    EXPECT_EQ(Bytes(In("itemRp.gif")), oldHair);
     EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"item.gif", "itemDP.gif", "itemRp.gif"}));
+}
+
+// A disk that fills up between the first file and the second: the old set stays, byte for
+// byte, and nothing temporary is left.
+TEST_F(OutputTest, AFullDiskAfterTheFirstFileLeavesTheOldSetByteForByte) {
+    Choose(Gender::Male, ItemCategory::Socks); // a DP picture of its own
+    ASSERT_TRUE(ComposeOutput(panel, In("item.gif")).Succeeded());
+    const std::vector<char> oldWear = Bytes(In("item.gif"));
+    const std::vector<char> oldDp = Bytes(In("itemDP.gif"));
+    Pixels(ViewMode::Wear).At(3, 3) = kBlack;
+    PaintPattern(Pixels(ViewMode::Dp));
+    fs::create_directory(folder / "probe");
+    ASSERT_TRUE(ComposeOutput(panel, (folder / "probe" / "item.gif").string()).Succeeded());
+    const std::uintmax_t newWear = fs::file_size(folder / "probe" / "item.gif");
+    const std::uintmax_t newDp = fs::file_size(folder / "probe" / "itemDP.gif");
+    ASSERT_LT(newWear + 16, newDp);
+    {
+        const testing::FileSizeLimit limit(static_cast<rlim_t>((newWear + newDp) / 2));
+        const OutputResult result = ComposeOutput(panel, In("item.gif"));
+        ASSERT_EQ(result.failures.size(), 1u);
+        EXPECT_EQ(result.failures[0].fileName, In("itemDP.gif"));
+        EXPECT_TRUE(result.written.empty());
+    }
+    EXPECT_EQ(Bytes(In("item.gif")), oldWear);
+    EXPECT_EQ(Bytes(In("itemDP.gif")), oldDp);
+    EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"item.gif", "itemDP.gif", "probe"}));
 }
 
 // The reason is longer than any fixed buffer once the path is; the window needs all of it
