@@ -69,9 +69,11 @@ void PaintWithBarColour(QWidget* bar) {
 CMainFrame::CMainFrame(QSettings& settings)
     : settings_(settings), recentFiles_(settings),
       environment_(recentFiles_, [this](const QString& title) {
-          setWindowTitle(title + QStringLiteral(" - ") + ToQString(kApplicationName));
+          // "[*]" is where Qt marks unsaved changes, as the flag says.
+          setWindowTitle(title + QStringLiteral("[*] - ") + ToQString(kApplicationName));
       }) {
     setWindowTitle(ToQString(kApplicationName));
+    flag_.OnChange([this](bool modified) { setWindowModified(modified); });
     // A window of one size: no maximise button, and the size cannot be dragged.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -215,6 +217,10 @@ void CMainFrame::CreateActions() {
     saveAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(saveAction_, &QAction::triggered, this, &CMainFrame::OnFileSave);
 
+    saveAsAction_ = makeAction(kSaveAsItemText, kSaveAsPrompt);
+    saveAsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveAsAction_, &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
+
     openAction_ = makeAction(kOpenItemText, kOpenPrompt);
     openAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(openAction_, &QAction::triggered, this, &CMainFrame::OnFileOpen);
@@ -248,8 +254,8 @@ void CMainFrame::CreateActions() {
     aboutAction_ = makeAction(kAboutItemText, kAboutPrompt);
     connect(aboutAction_, &QAction::triggered, this, [this] { ShowAboutBox(this); });
 
-    for (QAction* action :
-         {newAction_, openAction_, saveAction_, stepBackAction_, stepForwardAction_}) {
+    for (QAction* action : {newAction_, openAction_, saveAction_, saveAsAction_, stepBackAction_,
+                            stepForwardAction_}) {
         // The shortcuts work wherever the focus is in the window, an RGB edit included.
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
@@ -260,6 +266,7 @@ void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu(ToQString(kFileMenuText));
     file->addAction(newAction_);
     file->addAction(saveAction_);
+    file->addAction(saveAsAction_);
     file->addSeparator();
     // Opening items came later than New and Save, and sits below them.
     file->addAction(openAction_);
@@ -376,11 +383,15 @@ void CMainFrame::OnFileOpen() {
 }
 
 void CMainFrame::OnOpenRecent(const QString& path) {
-    core_->document.OpenItem(ToStdString(path));
+    core_->document.OpenRecent(ToStdString(path));
 }
 
 void CMainFrame::OnFileSave() {
     core_->document.OnFileSave();
+}
+
+void CMainFrame::OnFileSaveAs() {
+    core_->document.OnFileSaveAs();
 }
 
 void CMainFrame::OnEditStepBack() {

@@ -44,6 +44,7 @@ class CMainFrame : public QMainWindow {
     // The menus' commands, as the menus and their keys run them.
     void OnFileNew();
     void OnFileSave();
+    void OnFileSaveAs();
     // File, Open and an entry of the recent-file list: a saved item back into the pictures.
     void OnFileOpen();
     void OnOpenRecent(const QString& path);
@@ -96,6 +97,7 @@ class CMainFrame : public QMainWindow {
 
     QAction* newAction_ = nullptr;
     QAction* saveAction_ = nullptr;
+    QAction* saveAsAction_ = nullptr;
     QAction* openAction_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     QAction* pixelGridAction_ = nullptr;

@@ -75,4 +75,8 @@ void QtDocumentEnvironment::AddToRecentFiles(const std::string& path) {
     recentFiles_.Add(ToQString(path));
 }
 
+void QtDocumentEnvironment::RemoveFromRecentFiles(const std::string& path) {
+    recentFiles_.Remove(ToQString(path));
+}
+
 } // namespace pattik

@@ -28,6 +28,7 @@ class QtDocumentEnvironment : public DocumentEnvironment {
     std::optional<ItemIndices> AskItemChoice(int gender, int category) override;
     void SetTitle(const std::string& title) override;
     void AddToRecentFiles(const std::string& path) override;
+    void RemoveFromRecentFiles(const std::string& path) override;
 
   private:
     RecentFiles& recentFiles_;

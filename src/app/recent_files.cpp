@@ -32,12 +32,15 @@ QStringList RecentFiles::Entries() const {
     return entries;
 }
 
-void RecentFiles::Add(const QString& path) {
+std::vector<std::string> RecentFiles::Read() const {
     std::vector<std::string> entries;
     for (const QString& entry : Entries()) {
         entries.push_back(ToStdString(entry));
     }
-    entries = WithRecentPath(std::move(entries), ToStdString(path));
+    return entries;
+}
+
+void RecentFiles::Write(const std::vector<std::string>& entries) {
     settings_.beginGroup(kGroup);
     for (int number = 1; number <= kMaxEntries; ++number) {
         const auto index = static_cast<std::size_t>(number - 1);
@@ -49,6 +52,14 @@ void RecentFiles::Add(const QString& path) {
     }
     settings_.endGroup();
     settings_.sync();
+}
+
+void RecentFiles::Add(const QString& path) {
+    Write(WithRecentPath(Read(), ToStdString(path)));
+}
+
+void RecentFiles::Remove(const QString& path) {
+    Write(WithoutRecentPath(Read(), ToStdString(path)));
 }
 
 } // namespace pattik

@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+#include <string>
+#include <vector>
+
 class QSettings;
 
 namespace pattik {
@@ -19,8 +22,12 @@ class RecentFiles {
     QStringList Entries() const;
     // Puts the path first, as WithRecentPath says.
     void Add(const QString& path);
+    void Remove(const QString& path);
 
   private:
+    std::vector<std::string> Read() const;
+    void Write(const std::vector<std::string>& entries);
+
     QSettings& settings_;
 };
 

@@ -3,6 +3,7 @@
 #include "document/item_files.h"
 #include "document/save_check.h"
 #include "document/shown_path.h"
+#include "image/output_names.h"
 #include "res/string_table.h"
 
 #include <sys/stat.h>
@@ -61,16 +62,27 @@ void CPattikDoc::OnNewDocument() {
 
     const std::string folder = DefaultFolder();
     environment_.EnsureFolder(folder);
+    // A name to propose, not a place the item lives: the first Save asks where.
     pathName_ = folder + "/" + title_;
-    environment_.AddToRecentFiles(pathName_);
+    savedPath_.clear();
 }
 
 void CPattikDoc::OnOpenDocument(const std::string& path) {
     pathName_ = path;
+    savedPath_.clear();
     const std::size_t slash = path.find_last_of('/');
     title_ = slash == std::string::npos ? path : path.substr(slash + 1);
     environment_.SetTitle(title_);
-    environment_.AddToRecentFiles(pathName_);
+}
+
+void CPattikDoc::TakePath(const std::string& wearPath) {
+    pathName_ = savedPath_ = wearPath;
+    const std::size_t slash = wearPath.find_last_of('/');
+    title_ = slash == std::string::npos ? wearPath : wearPath.substr(slash + 1);
+    openedFolder_ =
+        slash == std::string::npos ? "." : wearPath.substr(0, std::max<std::size_t>(slash, 1));
+    environment_.SetTitle(title_);
+    environment_.AddToRecentFiles(wearPath);
 }
 
 void CPattikDoc::OnStartDocument(const std::string& path) {
@@ -139,25 +151,45 @@ bool CPattikDoc::OpenItem(const std::string& path) {
     const ItemFilePictures& files = *read.pictures;
     panel_.LoadItemPictures(files.wear, files.dp ? &*files.dp : nullptr);
     opened_.emplace(panel_, files);
-
-    pathName_ = read.paths.wear;
-    const std::size_t slash = pathName_.find_last_of('/');
-    title_ = slash == std::string::npos ? pathName_ : pathName_.substr(slash + 1);
-    openedFolder_ =
-        slash == std::string::npos ? "." : pathName_.substr(0, std::max<std::size_t>(slash, 1));
-    environment_.SetTitle(title_);
-    environment_.AddToRecentFiles(pathName_);
+    TakePath(read.paths.wear);
     return true;
+}
+
+bool CPattikDoc::OpenRecent(const std::string& path) {
+    if (tools_.InStroke()) {
+        return false;
+    }
+    struct stat status {};
+    if (stat(ItemFilePathsFor(path).wear.c_str(), &status) != 0) {
+        dialogs_.ShowMessage(std::string(kRecentItemGoneText) + "\n" + ShownPath(path),
+                             MessageButtons::Ok);
+        environment_.RemoveFromRecentFiles(path);
+        return false;
+    }
+    return OpenItem(path);
 }
 
 bool CPattikDoc::OnFileSave() {
     if (tools_.InStroke()) {
         return false;
     }
-    const std::optional<std::string> path = environment_.AskSavePath(DialogFolder(), title_);
-    if (!path) {
+    // Once the item has a place, Save writes there; a new document's first Save asks.
+    return savedPath_.empty() ? OnFileSaveAs() : SaveTo(savedPath_);
+}
+
+bool CPattikDoc::OnFileSaveAs() {
+    if (tools_.InStroke()) {
         return false;
     }
+    const std::optional<std::string> path = environment_.AskSavePath(DialogFolder(), title_);
+    if (!path || !SaveTo(*path)) {
+        return false;
+    }
+    TakePath(OutputNamesFor(*path).wear); // the item lives there now
+    return true;
+}
+
+bool CPattikDoc::SaveTo(const std::string& path) {
     // What the user sees is what is saved: a selection still floating is placed first, as
     // Esc places it. Otherwise the file would miss it, and placing it later would change a
     // picture that reads as saved.
@@ -181,7 +213,7 @@ bool CPattikDoc::OnFileSave() {
             return false; // nothing written; the work stays unsaved
         }
     }
-    const OutputResult result = WriteItemFiles(*path, pictures);
+    const OutputResult result = WriteItemFiles(path, pictures);
     if (!result.Succeeded()) {
         std::string message(kSaveFailedText);
         for (const OutputResult::Failure& failure : result.failures) {

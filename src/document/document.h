@@ -41,9 +41,16 @@ class CPattikDoc {
     // work is asked about. The document takes the wear file's path, so Save proposes it.
     // True when the item was opened.
     bool OpenItem(const std::string& path);
-    // File, Save: the save dialog, then the item's files. True only when every file was
-    // written; a failure names each file and why, and the work stays unsaved.
+    // File, Save: the item's files where it was saved or opened; a document that has no
+    // such place yet asks for one as Save As does. True only when every file was written; a
+    // failure names each file and why, and the work stays unsaved.
     bool OnFileSave();
+    // File, Save As: the save dialog, in the item's folder with its name, then the files;
+    // the item lives at the new path from then on.
+    bool OnFileSaveAs();
+    // An entry of the recent list: opened as File, Open does; an entry whose files are gone
+    // is said so and taken off the list.
+    bool OpenRecent(const std::string& path);
     // Before New and Exit: "변경 내용을 ...에 저장할까요?" Yes saves and goes on only if
     // every file was written; No goes on and drops the work; Cancel stays.
     bool SaveModified();
@@ -54,12 +61,19 @@ class CPattikDoc {
 
     const std::string& Title() const { return title_; }
     const std::string& PathName() const { return pathName_; }
+    // Where the item's wear file lives once saved or opened; empty before.
+    const std::string& SavedPath() const { return savedPath_; }
     // The folder new documents start in.
     std::string DefaultFolder() const;
     // The folder the save and open dialogs start in: an opened item's own, else the default.
     std::string DialogFolder() const;
 
   private:
+    bool SaveTo(const std::string& path);
+    // The item lives at its wear file's path: the title, the folder the dialogs start in
+    // and the recent list follow.
+    void TakePath(const std::string& wearPath);
+
     CEditPanel& panel_;
     const CanvasTools& tools_;
     CItemBar& itemBar_;
@@ -68,6 +82,7 @@ class CPattikDoc {
     DocumentEnvironment& environment_;
     std::string title_;
     std::string pathName_;
+    std::string savedPath_;
     // The folder of an opened item; empty for a document made here.
     std::string openedFolder_;
     // The opened item's files as read, while the document is the opened item.

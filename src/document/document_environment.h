@@ -42,6 +42,7 @@ class DocumentEnvironment {
     // The title the window shows for the document.
     virtual void SetTitle(const std::string& title) = 0;
     virtual void AddToRecentFiles(const std::string& path) = 0;
+    virtual void RemoveFromRecentFiles(const std::string& path) = 0;
 };
 
 } // namespace pattik

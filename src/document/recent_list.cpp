@@ -16,4 +16,10 @@ std::vector<std::string> WithRecentPath(std::vector<std::string> entries, const 
     return entries;
 }
 
+std::vector<std::string> WithoutRecentPath(std::vector<std::string> entries,
+                                           const std::string& path) {
+    std::erase(entries, path);
+    return entries;
+}
+
 } // namespace pattik

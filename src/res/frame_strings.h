@@ -24,6 +24,8 @@ inline constexpr std::string_view kRecentPrompt = "최근에 쓴 아이템을 �
 inline constexpr std::string_view kNoRecentText = "(없음)";
 inline constexpr std::string_view kSaveItemText = "저장(&S)\tCtrl+S";
 inline constexpr std::string_view kSavePrompt = "현재 열린 문서를 저장합니다";
+inline constexpr std::string_view kSaveAsItemText = "다른 이름으로 저장(&A)...\tCtrl+Shift+S";
+inline constexpr std::string_view kSaveAsPrompt = "현재 열린 문서를 새 이름으로 저장합니다";
 inline constexpr std::string_view kExitItemText = "종료(&X)";
 inline constexpr std::string_view kExitPrompt =
     "응용 프로그램을 종료하기 위해 문서를 저장할 것인지 묻습니다";

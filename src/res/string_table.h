@@ -81,6 +81,9 @@ inline constexpr std::string_view kIsAFolderText = "파일이 아니라 폴더�
 inline constexpr std::string_view kNotARegularFileText = "일반 파일이 아닙니다.";
 inline constexpr std::string_view kCannotReadText = "파일을 읽을 수 없습니다.";
 
+// An entry of the recent list whose files are gone: this line, then the entry.
+inline constexpr std::string_view kRecentItemGoneText =
+    "아이템 파일을 찾을 수 없어 최근 파일 목록에서 뺍니다.";
 // Opening a saved item: this line, then the file and why.
 inline constexpr std::string_view kCannotOpenItemText = "아이템을 열 수 없습니다.";
 inline constexpr std::string_view kNoSuchFileText = "파일이 없습니다.";

@@ -3,6 +3,7 @@
 
 #include "document/document.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -38,6 +39,34 @@ TEST_F(DocumentWindow, SaveWritesTheItemsThreeFilesAndClearsTheFlag) {
         EXPECT_GT(file.size(), 0) << name;
     }
     EXPECT_FALSE(core().flag.IsDocumentModified());
+}
+
+// Once saved, Ctrl+S writes the same files without a dialog; Ctrl+Shift+S asks for a new
+// place, and Ctrl+S writes there afterwards. The title names the item and marks changes.
+TEST_F(DocumentWindow, CtrlSAfterTheFirstSaveNeverAsksAgain) {
+    Draw();
+    answers.AddSavePath(Saved(QStringLiteral("shirt.gif")));
+    Key(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(answers.Pending(), 0u);
+    EXPECT_EQ(ShownTitle(), QStringLiteral("shirt.gif - Pattik"));
+
+    ClickCanvas(25, 30);
+    EXPECT_EQ(ShownTitle(), QStringLiteral("shirt.gif* - Pattik"));
+    const QDateTime before = QFileInfo(Saved(QStringLiteral("shirt.gif"))).lastModified();
+    Key(Qt::Key_S, Qt::ControlModifier); // no dialog is answered: none may open
+    EXPECT_FALSE(core().flag.IsDocumentModified());
+    EXPECT_EQ(ShownTitle(), QStringLiteral("shirt.gif - Pattik"));
+    EXPECT_GE(QFileInfo(Saved(QStringLiteral("shirt.gif"))).lastModified(), before);
+
+    answers.AddSavePath(Saved(QStringLiteral("blouse.gif")));
+    Key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(answers.Pending(), 0u);
+    ClickCanvas(26, 30);
+    Key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(ShownTitle(), QStringLiteral("blouse.gif - Pattik"));
+    EXPECT_TRUE(QFileInfo::exists(Saved(QStringLiteral("blouseRp.gif"))));
+    EXPECT_EQ(settings->value(QStringLiteral("Recent File List/File1")).toString(),
+              Saved(QStringLiteral("blouse.gif")));
 }
 
 TEST_F(DocumentWindow, CtrlSOpensTheSaveDialogInTheDocumentsFolderWithTheTitle) {

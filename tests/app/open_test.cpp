@@ -72,7 +72,7 @@ TEST_F(OpenWindow, CtrlOAsksForTheFileThenTheItemAndBringsThePicturesBack) {
     EXPECT_TRUE(questionStartedEmpty) << "a new document has no item to start from";
     EXPECT_EQ(WearPixel(20, 30), kBlack);
     EXPECT_EQ(Find<QComboBox>("categoryBox")->currentIndex(), kTop);
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("shirt.gif - Pattik"));
+    EXPECT_EQ(ShownTitle(), QStringLiteral("shirt.gif - Pattik"));
     EXPECT_FALSE(core().flag.IsDocumentModified());
 
     // The recent list leads back to it; with an item chosen nothing more is asked.

@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -65,6 +66,11 @@ void ModalAnswers::AddSavePath(const QString& path) {
             return;
         }
         // Typed into the name field: selectFile() can leave the dialog re-entering a folder.
+        // A file the dialog proposed that exists is selected in its list, and a selection
+        // there wins over the name field: it goes first, as a click elsewhere would do.
+        for (auto* view : dialog->findChildren<QAbstractItemView*>()) {
+            view->clearSelection();
+        }
         if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
             name->setText(path);
         }

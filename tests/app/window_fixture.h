@@ -132,6 +132,12 @@ class Window : public ::testing::Test {
     EditorCore& core() const { return frame->Core(); }
     CEditPanel& panel() const { return core().panel; }
     QWindow* Handle() { return frame->windowHandle(); }
+    // The title as the window shows it, an asterisk marking unsaved changes.
+    QString ShownTitle() const {
+        return QString(frame->windowTitle())
+            .replace(QStringLiteral("[*]"),
+                     frame->isWindowModified() ? QStringLiteral("*") : QString());
+    }
     COLORREF WearPixel(int x, int y) { return panel().Image(ViewMode::Wear).At(x, y); }
 
     QTemporaryDir settingsFolder;

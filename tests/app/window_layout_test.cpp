@@ -39,14 +39,21 @@ TEST_F(Window, StartsAtOneFixedSizeWithTheBarsWhereTheyBelong) {
     EXPECT_LE(panelBottom.y(), frame->statusBar()->geometry().top()) << "nothing under the bars";
 }
 
-TEST_F(Window, ANewDocumentIsTitledByTheClockAndRemembered) {
+TEST_F(Window, ANewDocumentIsTitledByTheClockAndMarksUnsavedWork) {
     const QRegularExpression title(QStringLiteral("^\\d{8}_\\d{6}\\.GIF - Pattik$"));
-    EXPECT_TRUE(title.match(frame->windowTitle()).hasMatch()) << frame->windowTitle().toStdString();
-    const QString path = settings->value(QStringLiteral("Recent File List/File1")).toString();
-    EXPECT_TRUE(path.endsWith(QStringLiteral("/패티크/") + frame->windowTitle().section(' ', 0, 0)))
+    EXPECT_TRUE(title.match(ShownTitle()).hasMatch()) << ShownTitle().toStdString();
+    const QString path = QString::fromStdString(core().document.PathName());
+    EXPECT_TRUE(path.endsWith(QStringLiteral("/패티크/") + ShownTitle().section(' ', 0, 0)))
         << path.toStdString();
     EXPECT_TRUE(QFileInfo(QFileInfo(path).path()).isDir()) << "the folder is made, not the file";
     EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_TRUE(settings->value(QStringLiteral("Recent File List/File1")).toString().isEmpty())
+        << "a name never saved is no recent file";
+
+    ChooseItem(kFemale, kTop);
+    ClickCanvas(10, 10);
+    EXPECT_TRUE(ShownTitle().contains(QStringLiteral(".GIF* - Pattik")))
+        << ShownTitle().toStdString();
 }
 
 TEST_F(Window, MenusCarryTheirTextsPromptsAndStates) {
@@ -54,7 +61,8 @@ TEST_F(Window, MenusCarryTheirTextsPromptsAndStates) {
     EXPECT_EQ(MenuItem(*frame, 0, 0)->text(), QStringLiteral("새 파일(&N)\tCtrl+N"));
     EXPECT_EQ(MenuItem(*frame, 0, 0)->statusTip(), QStringLiteral("새 문서를 작성합니다"));
     EXPECT_EQ(MenuItem(*frame, 0, 1)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
-    EXPECT_TRUE(MenuItem(*frame, 0, 2)->isSeparator());
+    EXPECT_EQ(MenuItem(*frame, 0, 2)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    EXPECT_TRUE(MenuItem(*frame, 0, 3)->isSeparator());
     EXPECT_FALSE(MenuItem(*frame, 2, 0)->isEnabled()) << "there is no tool bar to show";
 
     QAction* statusBarItem = MenuItem(*frame, 2, 1);
@@ -96,9 +104,7 @@ namespace {
 
 TEST_F(Window, APathGivenAtStartNamesTheDocument) {
     frame->StartDocument(QStringLiteral("/somewhere/items/shirt.gif"));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("shirt.gif - Pattik"));
-    EXPECT_EQ(settings->value(QStringLiteral("Recent File List/File1")).toString(),
-              QStringLiteral("/somewhere/items/shirt.gif"));
+    EXPECT_EQ(ShownTitle(), QStringLiteral("shirt.gif - Pattik"));
 }
 
 TEST(RecentFileList, KeepsFourNewestFirstWithoutRepeats) {

@@ -53,13 +53,52 @@ TEST_F(Document, ANewDocumentIsTitledByTheClockInItsOwnFolder) {
     const fs::path folder = fs::path(environment.documents) / "패티크";
     EXPECT_TRUE(fs::is_directory(folder)) << "created with its parent";
     EXPECT_EQ(document.PathName(), (folder / "20070314_153012.GIF").string());
-    EXPECT_EQ(environment.recent, std::vector<std::string>{document.PathName()});
     EXPECT_FALSE(fs::exists(document.PathName())) << "the file itself is not made";
+    EXPECT_TRUE(environment.recent.empty()) << "a name never saved is no recent file";
+    EXPECT_TRUE(document.SavedPath().empty());
 
     // Two News in one second give the same name.
     EXPECT_TRUE(document.OnFileNew());
-    EXPECT_EQ(environment.recent.size(), 2u);
-    EXPECT_EQ(environment.recent[0], environment.recent[1]);
+    EXPECT_EQ(document.Title(), "20070314_153012.GIF");
+}
+
+// Once saved, the item has its place: Save writes there without asking, the title and the
+// recent list follow, and Save As moves it on.
+TEST_F(Document, SaveWritesWhereTheItemLivesAndSaveAsMovesIt) {
+    Draw();
+    environment.savePaths = {Saved("shoe.gif")};
+    ASSERT_TRUE(document.OnFileSave());
+    EXPECT_EQ(environment.dialogs.size(), 1u);
+    EXPECT_EQ(document.Title(), "shoe.gif");
+    EXPECT_EQ(environment.recent, std::vector<std::string>{Saved("shoe.gif")});
+
+    Pixels(ViewMode::Wear).At(4, 4) = kBlack;
+    host.modified = true;
+    host.messageAnswers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(document.OnFileNew());
+    EXPECT_EQ(host.messages.back(), "변경 내용을 shoe.gif에 저장할까요?");
+    ASSERT_TRUE(document.OnFileSave());
+    EXPECT_EQ(environment.dialogs.size(), 1u) << "no second dialog";
+    EXPECT_FALSE(host.modified);
+
+    environment.savePaths = {Saved("boot.gif")};
+    ASSERT_TRUE(document.OnFileSaveAs());
+    EXPECT_EQ(environment.dialogs.back(), temporary.Path().string() + " | shoe.gif")
+        << "the dialog starts in the item's folder with its name";
+    Pixels(ViewMode::Wear).At(5, 5) = kBlack;
+    host.modified = true;
+    ASSERT_TRUE(document.OnFileSave());
+    EXPECT_EQ(document.SavedPath(), Saved("boot.gif")) << "Ctrl+S after Save As";
+    EXPECT_EQ(environment.recent.back(), Saved("boot.gif"));
+}
+
+// An entry whose files are gone is said so and leaves the list.
+TEST_F(Document, ARecentEntryWhoseFilesAreGoneLeavesTheList) {
+    environment.recent = {Saved("gone.gif")};
+    EXPECT_FALSE(document.OpenRecent(Saved("gone.gif")));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].find(std::string(kRecentItemGoneText)), std::string::npos);
+    EXPECT_TRUE(environment.recent.empty());
 }
 
 TEST_F(Document, APathNamedAtStartTitlesTheDocumentAndSaveProposesIt) {
@@ -67,7 +106,6 @@ TEST_F(Document, APathNamedAtStartTitlesTheDocumentAndSaveProposesIt) {
     EXPECT_EQ(document.Title(), "shirt.gif");
     EXPECT_EQ(environment.title, "shirt.gif");
     EXPECT_EQ(document.PathName(), "/work/items/shirt.gif");
-    EXPECT_EQ(environment.recent.back(), "/work/items/shirt.gif");
     document.OnFileSave();
     EXPECT_EQ(environment.dialogs.back(), document.DefaultFolder() + " | shirt.gif");
 }

@@ -68,7 +68,7 @@ class OpenItem : public CreatedEditor {
     std::string Path(const std::string& name) const { return (temporary.Path() / name).string(); }
     bool SaveAs(const std::string& name) {
         environment.savePaths = {Path(name)};
-        return document.OnFileSave();
+        return document.OnFileSaveAs();
     }
     void ExpectSameFiles(const std::string& first, const std::string& second) {
         for (const char* suffix : {".gif", "DP.gif", "Rp.gif"}) {
@@ -175,9 +175,13 @@ TEST_F(OpenItem, AnyCompanionOrTheNameTheDocumentCarriedLeadsToTheItem) {
         EXPECT_EQ(environment.title, "shirt.gif");
         EXPECT_EQ(environment.recent.back(), Path("shirt.gif"));
     }
-    // Save proposes the opened item where it lies; the open dialog starts there too.
+    // Save writes the opened item where it lies; Save As starts there, and so does the open
+    // dialog.
+    const std::size_t dialogs = environment.dialogs.size();
+    EXPECT_TRUE(document.OnFileSave());
+    EXPECT_EQ(environment.dialogs.size(), dialogs) << "no dialog";
     environment.savePaths.clear();
-    EXPECT_FALSE(document.OnFileSave());
+    EXPECT_FALSE(document.OnFileSaveAs());
     EXPECT_EQ(environment.dialogs.back(), temporary.Path().string() + " | shirt.gif");
     EXPECT_FALSE(document.OnFileOpen());
     EXPECT_EQ(environment.openDialogs.back(), temporary.Path().string());

@@ -23,6 +23,7 @@ class FakeEnvironment : public DocumentEnvironment {
     std::optional<ItemIndices> AskItemChoice(int gender, int category) override;
     void SetTitle(const std::string& text) override { title = text; }
     void AddToRecentFiles(const std::string& path) override { recent.push_back(path); }
+    void RemoveFromRecentFiles(const std::string& path) override { std::erase(recent, path); }
 
     std::tm now = FixedTime();
     std::string documents;
