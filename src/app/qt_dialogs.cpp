@@ -46,6 +46,21 @@ MessageAnswer QtDialogs::ShowMessage(std::string_view text, MessageButtons butto
                        box.clickedButton()->objectName() == QStringLiteral("save")
                    ? MessageAnswer::Save
                    : MessageAnswer::Cancel;
+    } else if (buttons == MessageButtons::RecoverDiscard) {
+        QPushButton* recover =
+            box.addButton(ToQString(kRecoverButtonText), QMessageBox::AcceptRole);
+        box.addButton(ToQString(kDiscardButtonText), QMessageBox::DestructiveRole)
+            ->setObjectName(QStringLiteral("discard"));
+        recover->setObjectName(QStringLiteral("recover"));
+        box.setDefaultButton(recover);
+        box.exec();
+        const QAbstractButton* clicked = box.clickedButton();
+        if (clicked == nullptr) {
+            return MessageAnswer::Cancel;
+        }
+        return clicked->objectName() == QStringLiteral("recover")   ? MessageAnswer::Recover
+               : clicked->objectName() == QStringLiteral("discard") ? MessageAnswer::Discard
+                                                                    : MessageAnswer::Cancel;
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

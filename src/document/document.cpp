@@ -155,6 +155,43 @@ bool CPattikDoc::OpenItem(const std::string& path) {
     return true;
 }
 
+RecoveryRecord CPattikDoc::RecoverySnapshot(std::int64_t now) const {
+    RecoveryRecord record;
+    record.writtenAt = now;
+    record.gender = itemBar_.SelectedGender();
+    record.category = itemBar_.SelectedCategory();
+    record.title = title_;
+    record.pathName = pathName_;
+    record.savedPath = savedPath_;
+    record.wear = panel_.Image(ViewMode::Wear);
+    record.dp = panel_.Image(ViewMode::Dp);
+    record.hair = panel_.Image(ViewMode::Hair);
+    return record;
+}
+
+void CPattikDoc::Recover(const RecoveryRecord& record) {
+    flag_.SetDocumentModified(false);
+    opened_.reset();
+    panel_.DropFloatingSelection();
+    panel_.ResetForNewDocument();
+    if (GenderFromIndex(record.gender) != Gender::None &&
+        CategoryFromIndex(record.category) != ItemCategory::None) {
+        itemBar_.ChooseAndApply(record.gender, record.category);
+    } else {
+        itemBar_.ResetForNewDocument();
+    }
+    panel_.RestorePictures(record.wear, record.dp, record.hair);
+    title_ = record.title;
+    pathName_ = record.pathName;
+    savedPath_ = record.savedPath;
+    const std::size_t slash = savedPath_.find_last_of('/');
+    openedFolder_ = slash == std::string::npos
+                        ? std::string()
+                        : savedPath_.substr(0, std::max<std::size_t>(slash, 1));
+    environment_.SetTitle(title_);
+    flag_.SetDocumentModified(true);
+}
+
 bool CPattikDoc::OpenRecent(const std::string& path) {
     if (tools_.InStroke()) {
         return false;
@@ -242,6 +279,8 @@ bool CPattikDoc::SaveModified() {
     case MessageAnswer::Ok:
     case MessageAnswer::Cancel:
     case MessageAnswer::Save:
+    case MessageAnswer::Recover:
+    case MessageAnswer::Discard:
         break;
     }
     return false;

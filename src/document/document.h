@@ -3,6 +3,7 @@
 #include "document/document_environment.h"
 #include "document/item_bar.h"
 #include "document/opened_item.h"
+#include "document/recovery_record.h"
 #include "panel/dialog_host.h"
 #include "panel/document_host.h"
 #include "panel/edit_panel.h"
@@ -54,6 +55,12 @@ class CPattikDoc {
     // Before New and Exit: "변경 내용을 ...에 저장할까요?" Yes saves and goes on only if
     // every file was written; No goes on and drops the work; Cancel stays.
     bool SaveModified();
+
+    // What a recovery record keeps of the document as it stands now.
+    RecoveryRecord RecoverySnapshot(std::int64_t now) const;
+    // Brings back a recovered drawing exactly: the item, the three pictures and the names.
+    // The work is unsaved.
+    void Recover(const RecoveryRecord& record);
 
     // With the check on, Save looks at the pictures once the path is chosen and asks
     // before writing pictures that are empty or would lose colours.

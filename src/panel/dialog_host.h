@@ -8,8 +8,8 @@
 
 namespace pattik {
 
-enum class MessageButtons { Ok, YesNoCancel, SaveCancel };
-enum class MessageAnswer { Ok, Yes, No, Cancel, Save };
+enum class MessageButtons { Ok, YesNoCancel, SaveCancel, RecoverDiscard };
+enum class MessageAnswer { Ok, Yes, No, Cancel, Save, Recover, Discard };
 
 using CustomColours = std::array<COLORREF, 16>;
 
@@ -19,7 +19,8 @@ class DialogHost {
     virtual ~DialogHost() = default;
 
     // A message box with the application's name as caption and no icon. An Ok box answers
-    // Ok; a Yes/No/Cancel box answers one of those three; a Save/Cancel box Save or Cancel.
+    // Ok; a Yes/No/Cancel box answers one of those three; a Save/Cancel box Save or Cancel;
+    // a Recover/Discard box one of those two, or Cancel when it was closed without either.
     virtual MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) = 0;
 
     // The colour dialog, opening at initial with customColours as its custom colours.

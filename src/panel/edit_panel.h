@@ -201,6 +201,11 @@ class CEditPanel {
     // items with a DP picture of their own; no undo copy from before. False, changing
     // nothing, for pictures of the wrong size.
     bool PlaceDrawnPictures(const DeviceBitmap& wear, const DeviceBitmap* dp);
+    // Puts back the three pictures exactly as a recovery record kept them, once the item is
+    // chosen; no undo copy from before, and the history starts from them. False, changing
+    // nothing, for pictures of the wrong size.
+    bool RestorePictures(const DeviceBitmap& wear, const DeviceBitmap& dp,
+                         const DeviceBitmap& hair);
     // Draws the item's pictures over other artwork from now on (the catalogue's is loaded
     // at creation and by every item change).
     void ReplaceArtwork(const ItemArtwork& artwork);

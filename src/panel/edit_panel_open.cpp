@@ -64,6 +64,18 @@ bool CEditPanel::LoadItemPictures(const DeviceBitmap& wear, const DeviceBitmap* 
     return true;
 }
 
+bool CEditPanel::RestorePictures(const DeviceBitmap& wear, const DeviceBitmap& dp,
+                                 const DeviceBitmap& hair) {
+    if (!CanTakePictures(wear, &dp) || !HasSize(hair, kHairImageSize) || hairImage.IsEmpty()) {
+        return false;
+    }
+    CopyPicture(wear, wearImage, kWearImageSize);
+    CopyPicture(dp, dpImage, kDpImageSize);
+    CopyPicture(hair, hairImage, kHairImageSize);
+    FinishTakingPictures();
+    return true;
+}
+
 bool CEditPanel::PlaceDrawnPictures(const DeviceBitmap& wear, const DeviceBitmap* dp) {
     if (!CanTakePictures(wear, dp)) {
         return false;

@@ -55,6 +55,9 @@ inline constexpr std::string_view kAboutPublisherText = "펴낸 곳: Pattik 프�
 inline constexpr std::string_view kOkButtonText = "확인";
 // The buttons of the question Save asks before it writes.
 inline constexpr std::string_view kSaveButtonText = "저장";
+// The question at start when a drawing was left unsaved by an editor that ended.
+inline constexpr std::string_view kRecoverButtonText = "복구";
+inline constexpr std::string_view kDiscardButtonText = "버리기";
 inline constexpr std::string_view kCancelButtonText = "취소";
 
 // The panel's controls.

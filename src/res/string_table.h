@@ -81,6 +81,11 @@ inline constexpr std::string_view kIsAFolderText = "파일이 아니라 폴더�
 inline constexpr std::string_view kNotARegularFileText = "일반 파일이 아닙니다.";
 inline constexpr std::string_view kCannotReadText = "파일을 읽을 수 없습니다.";
 
+// Offered at start: this line, then when and what ("2026-12-08 14:03  셔츠.gif").
+inline constexpr std::string_view kRecoverQuestionText = "저장하지 않은 그림을 복구할까요?";
+// A record that cannot be read: this line; the record is set aside.
+inline constexpr std::string_view kRecoveryDamagedText =
+    "저장하지 않은 그림의 복구 기록이 손상되어 읽을 수 없습니다. 기록은 따로 보관해 둡니다.";
 // An entry of the recent list whose files are gone: this line, then the entry.
 inline constexpr std::string_view kRecentItemGoneText =
     "아이템 파일을 찾을 수 없어 최근 파일 목록에서 뺍니다.";

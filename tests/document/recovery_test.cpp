@@ -1,7 +1,10 @@
 // Recovery records: what a crash leaves behind comes back whole, a damaged record is known
 // for one, and a running editor's record is never offered to another.
+#include "document/recovery_offer.h"
 #include "document/recovery_record.h"
 #include "document/recovery_store.h"
+#include "res/string_table.h"
+#include "support/document/editor_fixture.h"
 #include "support/raster/temporary_folder.h"
 
 #include <sys/wait.h>
@@ -105,6 +108,73 @@ TEST(RecoveryStore, ARunningEditorsRecordIsNeverOfferedAndACrashedOnesIs) {
     mine.Clear();
     EXPECT_FALSE(mine.Write(bytes, before));
     EXPECT_FALSE(fs::exists(mine.RecordPath()));
+}
+
+} // namespace
+} // namespace pattik
+
+namespace pattik {
+namespace {
+
+class Recovering : public testing::CreatedEditor {
+  protected:
+    Recovering() {
+        environment.documents = (folder.Path() / "Documents").string();
+        document.OnNewDocument();
+    }
+    testing::TemporaryFolder folder;
+    const std::string where = (folder.Path() / "state").string();
+};
+
+// What an editor that was killed kept comes back exactly, unsaved, named as it was.
+TEST_F(Recovering, RecoverBringsBackTheItemThePicturesAndTheNames) {
+    host.itemSelections = {{ItemBox::Gender, 0}, {ItemBox::Category, 5}};
+    bar.OnCategoryChange();
+    Pixels(ViewMode::Wear).At(10, 20) = RGB(1, 2, 3);
+    Pixels(ViewMode::Dp).At(5, 6) = RGB(4, 5, 6);
+    const RecoveryRecord kept = document.RecoverySnapshot(1'765'200'000);
+    {
+        RecoveryStore crashed(where);
+        ASSERT_TRUE(crashed.Write(EncodeRecoveryRecord(kept), crashed.Era()));
+    } // ended without clearing: its record stays, its lock is free
+
+    document.OnNewDocument();
+    RecoveryStore starting(where);
+    host.messageAnswers = {MessageAnswer::Recover};
+    ASSERT_TRUE(OfferRecovery(starting, document, host));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].rfind(std::string(kRecoverQuestionText) + "\n", 0), 0u);
+    EXPECT_TRUE(host.messages[0].ends_with(kept.title)) << host.messages[0];
+    EXPECT_EQ(panel.Item().category, ItemCategory::Top);
+    EXPECT_EQ(panel.Image(ViewMode::Wear).At(10, 20), RGB(1, 2, 3));
+    EXPECT_EQ(panel.Image(ViewMode::Dp).At(5, 6), RGB(4, 5, 6));
+    EXPECT_EQ(document.Title(), kept.title);
+    EXPECT_TRUE(host.modified) << "recovered work is unsaved";
+    EXPECT_TRUE(starting.OrphanRecords().empty()) << "offered once";
+}
+
+TEST_F(Recovering, DiscardLetsItGoAndADamagedRecordIsSetAsideWithAWord) {
+    {
+        RecoveryStore crashed(where);
+        ASSERT_TRUE(
+            crashed.Write(EncodeRecoveryRecord(document.RecoverySnapshot(0)), crashed.Era()));
+    }
+    {
+        RecoveryStore cutShort(where); // the newer one, half written
+        ASSERT_TRUE(cutShort.Write({'P', 'A', 'T', 'T'}, cutShort.Era()));
+    }
+    RecoveryStore starting(where);
+    host.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Discard};
+    EXPECT_FALSE(OfferRecovery(starting, document, host));
+    EXPECT_TRUE(starting.OrphanRecords().empty());
+    std::vector<std::string> damaged;
+    for (const auto& entry : fs::directory_iterator(where)) {
+        if (entry.path().extension() == ".damaged") {
+            damaged.push_back(entry.path().string());
+        }
+    }
+    EXPECT_EQ(damaged.size(), 1u) << "kept aside, never offered again";
+    EXPECT_FALSE(host.modified);
 }
 
 } // namespace
