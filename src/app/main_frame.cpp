@@ -6,10 +6,12 @@
 #include "app/palette_widget.h"
 #include "app/panel_widget.h"
 #include "app/qt_convert.h"
+#include "app/recovery_keeper.h"
 #include "app/status_readouts.h"
 #include "app/tool_keys.h"
 #include "app/window_layout.h"
 #include "document/editor_core.h"
+#include "document/recovery_offer.h"
 #include "document/shown_path.h"
 #include "res/frame_strings.h"
 #include "res/string_table.h"
@@ -73,7 +75,12 @@ CMainFrame::CMainFrame(QSettings& settings)
           setWindowTitle(title + QStringLiteral("[*] - ") + ToQString(kApplicationName));
       }) {
     setWindowTitle(ToQString(kApplicationName));
-    flag_.OnChange([this](bool modified) { setWindowModified(modified); });
+    flag_.OnChange([this](bool modified) {
+        setWindowModified(modified);
+        if (recovery_ != nullptr) {
+            recovery_->NoteModified(modified);
+        }
+    });
     // A window of one size: no maximise button, and the size cannot be dragged.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -93,6 +100,13 @@ CMainFrame::~CMainFrame() {
     panelWidget_->Detach();
     paletteWidget_->Detach();
     itemBarWidget_->Detach();
+    // Whatever record is on its way is written before the core it was taken from goes.
+    delete recovery_;
+    recovery_ = nullptr;
+}
+
+bool CMainFrame::OfferRecovery() {
+    return pattik::OfferRecovery(recovery_->Store(), core_->document, dialogs_);
 }
 
 void CMainFrame::CreateFrameKeys() {
@@ -159,7 +173,11 @@ void CMainFrame::CreateDrawingAids() {
     core_->document.SetSaveCheck(true);
     LoadPixelGridSettings();
     readouts_ = new StatusReadouts(core_->panel, *statusBar());
-    panelWidget_->SetRepaintListener([this] { readouts_->PanelChanged(); });
+    recovery_ = new RecoveryKeeper(*core_, RecoveryFolder(), this);
+    panelWidget_->SetRepaintListener([this] {
+        readouts_->PanelChanged();
+        recovery_->NoteChange();
+    });
     panelWidget_->SetPointerListener(
         [this](std::optional<QPoint> client) { readouts_->PointerAt(client); });
     toolKeys_ = new ToolKeys(
@@ -368,6 +386,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (core_->document.SaveModified()) {
+        recovery_->ClearForExit();
         event->accept();
     } else {
         event->ignore();

@@ -21,6 +21,7 @@ class CItemBarWidget;
 class CToolPaletteWidget;
 class EditorCore;
 class FrameKeys;
+class RecoveryKeeper;
 class StatusReadouts;
 class ToolKeys;
 
@@ -40,6 +41,9 @@ class CMainFrame : public QMainWindow {
     bool OnCreate();
     // The document the program starts with: a new one, or the item or name a path gives.
     void StartDocument(const QString& path);
+
+    // At start: offers the drawing an editor that ended left unsaved. True when it came back.
+    bool OfferRecovery();
 
     // The menus' commands, as the menus and their keys run them.
     void OnFileNew();
@@ -102,6 +106,7 @@ class CMainFrame : public QMainWindow {
     QMenu* recentMenu_ = nullptr;
     QAction* pixelGridAction_ = nullptr;
     StatusReadouts* readouts_ = nullptr;
+    RecoveryKeeper* recovery_ = nullptr;
     ToolKeys* toolKeys_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* stepBackAction_ = nullptr;

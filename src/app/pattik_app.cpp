@@ -97,6 +97,7 @@ bool CPattikApp::InitInstance(const std::vector<std::string>& arguments) {
                      QPoint(layout::kWindowSize.width() / 2, layout::kWindowSize.height() / 2));
     }
     frame_->show();
+    frame_->OfferRecovery();
     return true;
 }
 

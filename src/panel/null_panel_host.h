@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panel/item_bar_host.h"
 #include "panel/palette_host.h"
 #include "panel/panel_host.h"
 
@@ -58,6 +59,13 @@ class NullPaletteHost : public PaletteHost {
     void SetButtonFaces(int, int, int) override {}
     void SetToolTip(int, std::string_view) override {}
     void InvalidatePalette() override {}
+};
+
+// An item bar with no boxes on screen: nothing is selected in it.
+class NullItemBarHost : public ItemBarHost {
+  public:
+    int GetSelection(ItemBox) const override { return -1; }
+    void SetSelection(ItemBox, int) override {}
 };
 
 } // namespace pattik

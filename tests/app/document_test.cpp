@@ -2,6 +2,8 @@
 #include "window_fixture.h"
 
 #include "document/document.h"
+#include "document/recovery_record.h"
+#include "document/recovery_store.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -166,6 +168,38 @@ TEST_F(DocumentWindow, ClosingAsksFirstAndStaysOnCancel) {
 TEST_F(DocumentWindow, ClosingACleanDocumentAsksNothing) {
     EXPECT_TRUE(frame->close());
     EXPECT_TRUE(answers.Messages().isEmpty());
+}
+
+} // namespace
+} // namespace pattik::testing
+
+namespace pattik::testing {
+namespace {
+
+// What a crash would lose is kept on the disk within a second of each change, and a save
+// clears it.
+TEST_F(DocumentWindow, UnsavedWorkIsKeptForRecoveryUntilItIsSaved) {
+    const QString folder = QString::fromStdString(RecoveryFolder());
+    const auto records = [&folder] {
+        return QDir(folder).entryList({QStringLiteral("*.record")}, QDir::Files);
+    };
+    ASSERT_TRUE(records().isEmpty());
+    Draw();
+    QTRY_COMPARE_WITH_TIMEOUT(records().size(), 1, 2000);
+    // Written whole on another thread: wait until it reads back as a record.
+    std::optional<RecoveryRecord> kept;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (kept = DecodeRecoveryRecord(
+             RecoveryStore::ReadRecord((folder + u'/' + records().first()).toStdString())
+                 .value_or(std::vector<std::uint8_t>{})))
+            .has_value(),
+        2000);
+    EXPECT_EQ(kept->wear.At(20, 30), kBlack);
+    EXPECT_EQ(kept->category, kTop);
+
+    answers.AddSavePath(Saved(QStringLiteral("shirt.gif")));
+    frame->OnFileSave();
+    EXPECT_TRUE(records().isEmpty()) << "saved: nothing left to recover";
 }
 
 } // namespace
