@@ -254,8 +254,11 @@ bool CPattikDoc::SaveTo(const std::string& path) {
     if (!result.Succeeded()) {
         std::string message(kSaveFailedText);
         for (const OutputResult::Failure& failure : result.failures) {
-            message += "\n" + ShownPath(failure.fileName) + ": " +
-                       SaveFailureText(failure.cause, failure.errorNumber);
+            // Appended piece by piece: GCC 12 at -O3 warns falsely on "literal" + temporary.
+            message += '\n';
+            message += ShownPath(failure.fileName);
+            message += ": ";
+            message += SaveFailureText(failure.cause, failure.errorNumber);
         }
         dialogs_.ShowMessage(message, MessageButtons::Ok);
         return false; // the work stays unsaved, so New and Exit still ask

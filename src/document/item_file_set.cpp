@@ -9,6 +9,9 @@
 #include "image/write_gif.h"
 #include "res/string_table.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -78,6 +81,72 @@ std::optional<OutputResult::Failure> Prepare(PendingFile& file) {
     return std::nullopt;
 }
 
+// The old files of the set stay reachable under a second name until every new one is in
+// its place, so a replacement that fails halfway puts the old ones back: the set is never
+// part new, part old. Hard links cost nothing and live beside their files.
+class OldFiles {
+  public:
+    OldFiles() = default;
+    OldFiles(const OldFiles&) = delete;
+    OldFiles& operator=(const OldFiles&) = delete;
+    // The second names go once the set is in place, or once the old files are back.
+    ~OldFiles() {
+        for (const Kept& kept : kept_) {
+            if (!kept.copy.empty()) {
+                unlink(kept.copy.c_str());
+            }
+        }
+    }
+
+    // Keeps the file a target names, when there is one, before it is replaced; an empty
+    // target stands for a file that is not replaced.
+    void Keep(const std::string& target) {
+        Kept kept{target, {}};
+        struct stat status {};
+        if (!target.empty() && lstat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
+            const std::size_t slash = target.rfind('/');
+            const std::string folder =
+                slash == std::string::npos ? "" : target.substr(0, slash + 1);
+            const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1);
+            for (int attempt = 0; attempt < kAttempts; ++attempt) {
+                const std::string copy = folder + "." + name + ".old-" + std::to_string(getpid()) +
+                                         "-" + std::to_string(attempt);
+                if (link(target.c_str(), copy.c_str()) == 0) {
+                    kept.copy = copy;
+                    break;
+                }
+                if (errno != EEXIST) {
+                    break; // no second name to be had here: this file cannot be put back
+                }
+            }
+        }
+        kept_.push_back(std::move(kept));
+    }
+    // Puts back the old files of the first count targets, which were replaced; a target
+    // that had no old file loses the new one.
+    void PutBack(std::size_t count) {
+        for (std::size_t i = 0; i < count && i < kept_.size(); ++i) {
+            Kept& kept = kept_[i];
+            if (kept.target.empty()) {
+                continue;
+            }
+            if (kept.copy.empty()) {
+                unlink(kept.target.c_str());
+            } else if (std::rename(kept.copy.c_str(), kept.target.c_str()) == 0) {
+                kept.copy.clear();
+            }
+        }
+    }
+
+  private:
+    static constexpr int kAttempts = 100;
+    struct Kept {
+        std::string target;
+        std::string copy; // empty when there was no old file, or it is back
+    };
+    std::vector<Kept> kept_;
+};
+
 bool ReadsBackAs(const std::string& fileName, const std::vector<std::uint8_t>& bytes) {
     std::ifstream in(fileName, std::ios::binary);
     if (!in) {
@@ -90,6 +159,11 @@ bool ReadsBackAs(const std::string& fileName, const std::vector<std::uint8_t>& b
 } // namespace
 
 OutputResult WriteItemFiles(const std::string& path, const OutputPictures& pictures) {
+    return WriteItemFiles(path, pictures, [](const std::string&) {});
+}
+
+OutputResult WriteItemFiles(const std::string& path, const OutputPictures& pictures,
+                            const std::function<void(const std::string&)>& beforeReplacing) {
     const OutputNames names = OutputNamesFor(path);
     std::vector<PendingFile> files;
     files.push_back(PendingFile{names.wear, &pictures.wear, {}, nullptr});
@@ -112,12 +186,24 @@ OutputResult WriteItemFiles(const std::string& path, const OutputPictures& pictu
     if (!result.failures.empty()) {
         return result;
     }
-    for (PendingFile& file : files) {
+    OldFiles old;
+    for (const PendingFile& file : files) {
+        // A device is written where it is: there is no old file to keep or put back.
+        old.Keep(file.writer->WritesInPlace() ? std::string() : file.writer->TargetPath());
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        PendingFile& file = files[i];
+        beforeReplacing(file.fileName);
         if (!file.writer->Replace()) {
-            result.failures.push_back(FailureOf(file.fileName, file.writer->Failure(),
-                                                file.writer->ErrorNumber(),
-                                                "cannot replace " + file.fileName));
-            continue;
+            result.failures.push_back(
+                FailureOf(file.fileName, file.writer->Failure(), file.writer->ErrorNumber(),
+                          std::string("Save: cannot replace ") + file.fileName + ": " +
+                              std::strerror(file.writer->ErrorNumber())));
+            // The files already replaced get their old ones back; the rest were never
+            // touched, and their temporary files go with their writers.
+            old.PutBack(i);
+            result.written.clear();
+            return result;
         }
         result.written.push_back(file.fileName);
     }

@@ -5,6 +5,7 @@
 #include "panel/edit_panel.h"
 #include "raster/device_bitmap.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -36,6 +37,10 @@ ItemReadResult ReadItemFiles(const std::string& chosen);
 // path ("B.gif", "BDP.gif", "BRp.gif"), each in its palette. A failure stops only its own
 // file: the user may still want the others.
 OutputResult WriteItemFiles(const std::string& path, const OutputPictures& pictures);
+// The same, calling beforeReplacing with each file's name just before it takes the old one's
+// place: what a test changes there is what a failing disk or folder would.
+OutputResult WriteItemFiles(const std::string& path, const OutputPictures& pictures,
+                            const std::function<void(const std::string&)>& beforeReplacing);
 // The panel's pictures, composed and written.
 OutputResult ComposeOutput(const CEditPanel& panel, const std::string& path);
 

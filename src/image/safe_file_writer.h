@@ -30,6 +30,10 @@ class SafeFileWriter {
     bool Open();
     // Valid between a successful Open and Commit or Abandon.
     std::FILE* Handle() const { return file; }
+    // The file Replace puts the bytes in, its symbolic links followed; empty before Open.
+    const std::string& TargetPath() const { return target; }
+    // Whether the file is written where it is (a device), with nothing to replace.
+    bool WritesInPlace() const { return inPlace; }
     // Makes what was written the target's content. False, with the target as it was, when
     // any write, the flush, the sync, the close or the replacement failed.
     bool Commit() { return Prepare() && Replace(); }

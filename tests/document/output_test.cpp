@@ -420,3 +420,34 @@ TEST_F(OutputTest, EmptyPathSavesNothing) {
 
 } // namespace
 } // namespace pattik
+
+namespace pattik {
+namespace {
+
+// A folder that changes under the save between two replacements (here the DP file's place
+// taken by a folder, which no user, root included, can rename a file over): the wear file
+// already replaced gets its old self back, so the set is never part new, part old.
+TEST_F(OutputTest, AReplacementFailingHalfwayPutsTheOldFilesBack) {
+    Choose(Gender::Male, ItemCategory::Socks);
+    ASSERT_TRUE(ComposeOutput(panel, In("item.gif")).Succeeded());
+    const std::vector<char> oldWear = Bytes(In("item.gif"));
+    Pixels(ViewMode::Wear).At(3, 3) = kBlack;
+    PaintPattern(Pixels(ViewMode::Dp));
+
+    const OutputResult result =
+        WriteItemFiles(In("item.gif"), panel.ComposeOutputPictures(), [&](const std::string& name) {
+            if (name == In("itemDP.gif")) {
+                fs::remove(name);
+                fs::create_directories(fs::path(name) / "inside");
+            }
+        });
+    ASSERT_EQ(result.failures.size(), 1u);
+    EXPECT_EQ(result.failures[0].fileName, In("itemDP.gif"));
+    EXPECT_TRUE(result.written.empty());
+    EXPECT_EQ(Bytes(In("item.gif")), oldWear) << "put back";
+    EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"item.gif", "itemDP.gif"}))
+        << "no temporary file, no second name left";
+}
+
+} // namespace
+} // namespace pattik
