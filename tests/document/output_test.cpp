@@ -418,12 +418,6 @@ TEST_F(OutputTest, EmptyPathSavesNothing) {
     }
 }
 
-} // namespace
-} // namespace pattik
-
-namespace pattik {
-namespace {
-
 // A folder that changes under the save between two replacements (here the DP file's place
 // taken by a folder, which no user, root included, can rename a file over): the wear file
 // already replaced gets its old self back, so the set is never part new, part old.
