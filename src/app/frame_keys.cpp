@@ -1,7 +1,13 @@
 #include "app/frame_keys.h"
 
-#include <QGuiApplication>
+#include "app/physical_keys.h"
+
+#include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QShortcut>
 
 namespace pattik {
 namespace {
@@ -24,6 +30,22 @@ bool IsPlainKey(const QKeyEvent& key, int code) {
 }
 
 } // namespace
+
+bool TriggerWindowShortcut(QWidget& window, const QKeySequence& keys) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->isEnabled() && action->shortcuts().contains(keys)) {
+            action->trigger();
+            return true;
+        }
+    }
+    for (QShortcut* shortcut : window.findChildren<QShortcut*>()) {
+        if (shortcut->isEnabled() && shortcut->key() == keys) {
+            emit shortcut->activated();
+            return true;
+        }
+    }
+    return false;
+}
 
 bool IsLeftControlKey(const QKeyEvent& key) {
     return key.key() == Qt::Key_Control && key.nativeVirtualKey() != kRightControlKeySym;
@@ -59,6 +81,9 @@ bool FrameKeys::OnKeyPress(const QKeyEvent& key) {
         leftControlDown_ = true;
         return false;
     }
+    if (OnHangulLetterKey(key)) {
+        return true;
+    }
     if (key.key() == Qt::Key_Space) {
         // Held for hand scrolling; a button with the focus must never see it.
         spaceDown_ = true;
@@ -91,6 +116,27 @@ bool FrameKeys::OnKeyPress(const QKeyEvent& key) {
         return true;
     }
     return false;
+}
+
+bool FrameKeys::OnHangulLetterKey(const QKeyEvent& key) {
+    const std::optional<Qt::Key> letter = PhysicalLetterKey(key);
+    if (!letter) {
+        return false;
+    }
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    // Typed into an RGB edit, a letter is text for the edit to take or refuse.
+    const bool typing = (modifiers & ~Qt::ShiftModifier) == Qt::NoModifier;
+    if (typing && qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr) {
+        return false;
+    }
+    const QKeyEvent latin(QEvent::KeyPress, *letter, key.modifiers(), key.nativeScanCode(),
+                          key.nativeVirtualKey(), key.nativeModifiers(), QString(),
+                          key.isAutoRepeat(), key.count());
+    if (OnKeyPress(latin)) {
+        return true;
+    }
+    return !key.isAutoRepeat() && commands_.shortcut &&
+           commands_.shortcut(QKeySequence(modifiers | *letter));
 }
 
 bool FrameKeys::OnKeyRelease(const QKeyEvent& key) {

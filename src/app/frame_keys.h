@@ -5,6 +5,8 @@
 #include <functional>
 
 class QKeyEvent;
+class QKeySequence;
+class QWidget;
 
 namespace pattik {
 
@@ -20,6 +22,8 @@ namespace pattik {
 //           as when an RGB edit takes Ctrl+Shift+Z for its own redo; consumed
 //   Space   held for hand scrolling; consumed, so it never clicks a focused button
 //   left Ctrl  held for the selection's copy; the key goes on
+// A letter key typed in Hangul mode (ㅕ for U) counts as its Latin letter for all of these
+// and for the window's shortcuts, unless it is typed into an edit.
 // Space and left Ctrl are remembered for the tools to poll, and forgotten when the window
 // is deactivated (their release would go to another window).
 class FrameKeys : public QObject {
@@ -33,6 +37,8 @@ class FrameKeys : public QObject {
         std::function<void()> undo;
         std::function<void()> stepBack;
         std::function<void()> stepForward;
+        // Runs the window's action or shortcut for the keys, if one is enabled; true if so.
+        std::function<bool(const QKeySequence&)> shortcut;
         // The caps and num lock states as the last key reported them.
         std::function<void(bool capsLock, bool numLock)> lockStates;
     };
@@ -51,12 +57,19 @@ class FrameKeys : public QObject {
   private:
     // True when the key is consumed.
     bool OnKeyPress(const QKeyEvent& key);
+    // A key of a Hangul letter handled as the Latin letter on the same key. True when that
+    // letter's key did something.
+    bool OnHangulLetterKey(const QKeyEvent& key);
     bool OnKeyRelease(const QKeyEvent& key);
 
     Commands commands_;
     bool spaceDown_ = false;
     bool leftControlDown_ = false;
 };
+
+// Runs the enabled action or shortcut of the window (or of its children) that the keys
+// start, as Qt would have. True if one ran.
+bool TriggerWindowShortcut(QWidget& window, const QKeySequence& keys);
 
 // Whether a Ctrl key event came from the left-hand key. Only X11 names the key; elsewhere
 // every Ctrl counts as the left one.

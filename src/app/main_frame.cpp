@@ -110,17 +110,19 @@ bool CMainFrame::OfferRecovery() {
 }
 
 void CMainFrame::CreateFrameKeys() {
-    keys_ =
-        new FrameKeys(FrameKeys::Commands{
-                          .escape = [this] { core_->tools.OnEscape(); },
-                          .flipGender = [this] { core_->itemBar.FlipGender(); },
-                          .deleteSelection = [this] { core_->tools.OnDelete(); },
-                          .undo = [this] { core_->tools.OnUndo(); },
-                          .stepBack = [this] { OnEditStepBack(); },
-                          .stepForward = [this] { OnEditStepForward(); },
-                          .lockStates = [this](bool caps, bool num) { ShowLockStates(caps, num); },
-                      },
-                      this);
+    keys_ = new FrameKeys(
+        FrameKeys::Commands{
+            .escape = [this] { core_->tools.OnEscape(); },
+            .flipGender = [this] { core_->itemBar.FlipGender(); },
+            .deleteSelection = [this] { core_->tools.OnDelete(); },
+            .undo = [this] { core_->tools.OnUndo(); },
+            .stepBack = [this] { OnEditStepBack(); },
+            .stepForward = [this] { OnEditStepForward(); },
+            .shortcut =
+                [this](const QKeySequence& keys) { return TriggerWindowShortcut(*this, keys); },
+            .lockStates = [this](bool caps, bool num) { ShowLockStates(caps, num); },
+        },
+        this);
     keys_->setObjectName(QStringLiteral("frameKeys"));
     // The window's own QWindow receives each key once, before the widget with the focus.
     winId();

@@ -152,6 +152,21 @@ void Window::Wheel(QWidget* widget, QPoint at, int notches, Qt::KeyboardModifier
 }
 
 void Window::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    ReadyForKey();
+    QTest::keyClick(Handle(), key, modifiers);
+}
+
+void Window::HangulKey(QChar letter, quint32 keyCode, Qt::KeyboardModifiers modifiers) {
+    ReadyForKey();
+    // Ctrl held, X sends no text.
+    const QString text = (modifiers & Qt::ControlModifier) ? QString() : QString(letter);
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent key(type, letter.unicode(), modifiers, keyCode, 0, 0, text);
+        QApplication::sendEvent(Handle(), &key);
+    }
+}
+
+void Window::ReadyForKey() {
     const QRect canvas(CanvasPoint(0, 0), CanvasPoint(74, 124));
     const QRect resting(InWindow(panelWidget(), canvas.topLeft()),
                         InWindow(panelWidget(), canvas.bottomRight()));
@@ -163,7 +178,6 @@ void Window::Key(Qt::Key key, Qt::KeyboardModifiers modifiers) {
         frame->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     }
-    QTest::keyClick(Handle(), key, modifiers);
 }
 
 void Window::Choose(ItemBox box, int index) {

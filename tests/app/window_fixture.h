@@ -94,6 +94,10 @@ class Window : public ::testing::Test {
     // A key pressed and let go while the pointer rests on the canvas (it travels there first
     // unless it already rests on the panel's canvas).
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // The same key typed with the Korean input method in Hangul mode: the event carries the
+    // Hangul letter (as its text, and as its key code the way X reports such a key) and the
+    // physical key's code, 0 where the window system names none.
+    void HangulKey(QChar letter, quint32 keyCode, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
     // The same on the canvas, in picture pixels of the Wear view at zoom 2.
     void ClickCanvas(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
@@ -132,6 +136,8 @@ class Window : public ::testing::Test {
     EditorCore& core() const { return frame->Core(); }
     CEditPanel& panel() const { return core().panel; }
     QWindow* Handle() { return frame->windowHandle(); }
+    // Rests the pointer on the canvas and gives the window the keyboard, as before a key.
+    void ReadyForKey();
     // The title as the window shows it, an asterisk marking unsaved changes.
     QString ShownTitle() const {
         return QString(frame->windowTitle())
