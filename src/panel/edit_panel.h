@@ -1,5 +1,6 @@
 #pragma once
 
+#include "image/colour_budget.h"
 #include "image/cximage_gif.h"
 #include "panel/canvas_mapping.h"
 #include "panel/canvas_overlay.h"
@@ -53,7 +54,9 @@ struct OutputPictures {
 // The body is split by topic: edit_panel.cpp (creation, view modes, tool options),
 // edit_panel_selection.cpp, edit_panel_undo.cpp, edit_panel_history.cpp,
 // edit_panel_controls.cpp (colours and the RGB mixer), edit_panel_item.cpp (item changes,
-// new documents), edit_panel_paint.cpp and edit_panel_output.cpp (the saved files).
+// new documents), edit_panel_paint.cpp and edit_panel_output.cpp (the saved files), and the
+// Edit menu's operations: edit_panel_transform.cpp (turns and flips), edit_panel_recolour.cpp
+// and edit_panel_paste.cpp (select all, the clipboard).
 class CEditPanel {
   public:
     // The panel repaints through the view, moves its values through the controls and
@@ -171,6 +174,58 @@ class CEditPanel {
     // second undo redoes; does nothing in another view mode. True when it swapped.
     bool Undo();
 
+    // --- The Edit menu's operations on the picture in view ---
+    // Each acts on the floating selection when one floats, else on the whole picture in
+    // view. Each that changes pixels takes the undo snapshot first, the floating selection
+    // included, so Ctrl+Z toggles it as it does a stroke, and is one step of the history.
+    // Each answers whether it changed anything; false, recording nothing, for a refusal.
+    //
+    // Whether the picture in view may be changed: an item is chosen and the view is Wear or
+    // DP (the hair picture is made from the wear picture, so nothing is drawn into it).
+    bool CanEditPictureInView() const;
+    // The floating pixels turn within their rectangle, which stays where it is.
+    bool FlipHorizontally();
+    bool FlipVertically();
+    bool RotateHalfTurn();
+    // A clockwise quarter turn. The floating selection turns about its rectangle's centre;
+    // when the sides differ in parity the centre cannot stay put, and the turned rectangle
+    // lies half a pixel up and to the left of it. The turned rectangle must fit the picture
+    // (its width at most the picture's width, its height at most the picture's height), and
+    // is then moved the least distance that puts it wholly on the picture. The whole picture
+    // turns only when it is square, which neither the wear nor the DP picture is. False,
+    // changing nothing, when it does not fit (kQuarterTurnDoesNotFitText,
+    // kPictureQuarterTurnText).
+    bool RotateQuarterTurn();
+    // Places any floating selection, then lifts the whole picture in view as the selection
+    // tool lifts a marquee over it: the picture under it is cut, so moving it leaves empty
+    // pixels behind.
+    bool SelectAll();
+    // Every pixel of `from` becomes `to`: in the picture in view and its floating pixels (the
+    // selection keeps floating, recoloured), or with `allPictures` also in every other
+    // picture drawn for the item: the wear picture and, for items with a DP picture of their
+    // own, the DP picture. Each picture that changes is one step of its history; the undo
+    // copy holds only the picture in view. Returns how many pictures changed; 0 for
+    // from == to or a value with anything in its top byte.
+    int ReplaceColour(COLORREF from, COLORREF to, bool allPictures);
+    // The floating pixels (the rectangle's size, within the selection bitmap), or the whole
+    // picture in view when nothing floats; empty pixels stay kTransparentMagenta. An empty
+    // bitmap when the picture cannot be edited.
+    DeviceBitmap CopyForClipboard() const;
+    // The copy into `out`, then the floating selection is dropped without being placed (as
+    // Delete drops it), or without one the whole picture in view is emptied. False, `out`
+    // untouched, when nothing would change.
+    bool CutToClipboard(DeviceBitmap& out);
+    // Places any floating selection, then floats `picture` (kTransparentMagenta is empty),
+    // clipped to the picture's size, with its top-left at the picture pixel shown at the
+    // canvas's top-left (the Wear view's scroll offset; (0, 0) in the DP view). False for an
+    // empty bitmap.
+    bool PasteFloating(const DeviceBitmap& picture);
+    // The colours the file of the picture in view will hold once the floating selection is
+    // placed, counted as ViewColourCount counts them: the wear picture, the DP file over its
+    // guide, or the hair picture made from the wear picture. WillMerge() says a paste has
+    // pushed it past the budget (kPasteOverBudgetText).
+    ColourCount ViewColoursOncePlaced() const;
+
     // --- The history: 100 steps back and forth per picture, beside the undo copy ---
     // Each picture keeps its own states from the start of the document. A step places a
     // floating selection first (committed, then dropped), records the current picture if it
@@ -249,6 +304,24 @@ class CEditPanel {
     // Copies the floating pixels into a picture where the selection's rectangle lies: every
     // pixel when opaque, else all but the magenta ones.
     void PlaceSelectionInto(DeviceBitmap& image) const;
+    // The undo snapshot of an Edit menu operation: the picture and the floating selection,
+    // recorded in the history as a step would find them.
+    void TakeUndoSnapshotWithSelection();
+    // Copies the current picture into the undo copy; false when either bitmap is missing.
+    bool CopyPictureIntoUndo();
+    // The part of the selection bitmap that floats: the rectangle's size from (0, 0),
+    // bounded by the bitmap.
+    RECT FloatingBlock() const;
+    // Runs `change` over the floating block of a copy of the selection bitmap when a
+    // selection floats, else over the whole of a copy of the picture in view, and keeps the
+    // copy, as one undoable step, when it differs.
+    bool ChangeFloatingOrPicture(void (*change)(DeviceBitmap& bitmap, const RECT& block));
+    // ReplaceColour's part in the picture in view and its floating pixels.
+    bool RecolourPictureInView(COLORREF from, COLORREF to);
+    // The DP file's picture drawn from the pictures given: the guide, then a window of `wear`
+    // or `dp` itself, as the item's catalogue entry says.
+    void DrawDpPictureOf(DrawingContext& target, const DeviceBitmap& wear,
+                         const DeviceBitmap& dp) const;
     // Records every picture as the first state of its history, forgetting what came before.
     void RestartHistory();
     bool StepThroughHistory(bool forward);
@@ -294,6 +367,9 @@ class CEditPanel {
     DeviceBitmap stripBitmap;
     DeviceBitmap selectionBitmap;
     DeviceBitmap undoBitmap;
+    // The floating selection as the undo copy was taken, when undo_.withSelection says so.
+    DeviceBitmap undoSelectionBitmap;
+    FloatingSelection undoSelection_;
     ItemPictures pictures_;
     // Counts the changes of the pictures above, so what is made from them can be kept.
     int artworkVersion_ = 0;

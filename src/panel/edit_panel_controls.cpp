@@ -4,14 +4,6 @@
 #include "res/string_table.h"
 
 namespace pattik {
-namespace {
-
-// A colour is 0x00BBGGRR; anything in the top byte is no colour of ours.
-constexpr bool IsColour(COLORREF colour) {
-    return (colour & 0xFF000000u) == 0;
-}
-
-} // namespace
 
 bool CEditPanel::SetPrimaryColour(COLORREF colour) {
     if (!IsColour(colour)) {

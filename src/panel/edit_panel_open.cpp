@@ -31,7 +31,7 @@ void CEditPanel::FinishTakingPictures() {
     }
     // An undo must not bring back a picture of the document that was there before, and the
     // history starts from the pictures as opened.
-    undo_.undoViewMode = -1;
+    undo_ = UndoState{};
     RestartHistory();
     viewHost_.InvalidateAll(true);
 }

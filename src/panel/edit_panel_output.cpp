@@ -1,8 +1,20 @@
 // What the saved files of an item hold: the wear picture, the display picture over its guide
 // and the hair picture. Writing them is the document's.
+#include "image/colour_keys.h"
 #include "panel/edit_panel.h"
 
 namespace pattik {
+
+void CEditPanel::DrawDpPictureOf(DrawingContext& target, const DeviceBitmap& wear,
+                                 const DeviceBitmap& dp) const {
+    pictures_.dpGuidePicture.Draw(&target, 0, 0);
+    const DpFileSource source = DpFileSourceFor(item_.category, item_.gender);
+    if (source.fromWear) {
+        DrawWithoutMagenta(wear, target, source.x, source.y, source.width, source.height);
+    } else {
+        DrawWithoutMagenta(dp, target, 0, 0);
+    }
+}
 
 OutputPictures CEditPanel::ComposeOutputPictures() const {
     OutputPictures pictures;

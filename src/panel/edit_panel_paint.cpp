@@ -17,13 +17,7 @@ void DrawBackground(const CxImage& background, DrawingContext& composition) {
 } // namespace
 
 void CEditPanel::DrawDpPicture(DrawingContext& target) const {
-    pictures_.dpGuidePicture.Draw(&target, 0, 0);
-    const DpFileSource source = DpFileSourceFor(item_.category, item_.gender);
-    if (source.fromWear) {
-        DrawWithoutMagenta(wearImage, target, source.x, source.y, source.width, source.height);
-    } else {
-        DrawWithoutMagenta(dpImage, target, 0, 0);
-    }
+    DrawDpPictureOf(target, wearImage, dpImage);
 }
 
 void CEditPanel::ShrinkHairSquare(DeviceBitmap& target) const {

@@ -58,9 +58,12 @@ struct ItemChoice {
     bool IsChosen() const { return gender != Gender::None && category != ItemCategory::None; }
 };
 
-// Which view mode the one undo copy belongs to; -1 before the first snapshot.
+// Which view mode the one undo copy belongs to; -1 before the first snapshot. An operation
+// of the Edit menu also keeps the floating selection as it was, which an undo swaps back
+// with the picture.
 struct UndoState {
     int undoViewMode = -1;
+    bool withSelection = false;
 };
 
 } // namespace pattik

@@ -21,6 +21,11 @@ constexpr std::uint8_t GetBValue(COLORREF colour) {
     return static_cast<std::uint8_t>(colour >> 16);
 }
 
+// Anything in the top byte is no colour of ours: a value from outside is refused with it.
+constexpr bool IsColour(COLORREF colour) {
+    return (colour & 0xFF000000u) == 0;
+}
+
 // What GetPixel and SetPixel answer for a pixel outside the clip box.
 inline constexpr COLORREF kInvalidColour = 0xFFFFFFFF;
 

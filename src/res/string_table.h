@@ -107,6 +107,21 @@ inline constexpr std::string_view kWrongPictureSizeSuffix = " 크기여야 합�
 inline constexpr std::string_view kColourBudgetPrefix = "색 ";
 inline constexpr std::string_view kColourBudgetOverText = " (초과)";
 
+// The Edit menu's refusals and warnings, shown in the status bar. A quarter turn of a
+// selection that would not fit the picture, and of the whole picture, which is taller than
+// wide:
+inline constexpr std::string_view kQuarterTurnDoesNotFitText =
+    "돌린 선택 영역이 그림에 들어가지 않습니다.";
+inline constexpr std::string_view kPictureQuarterTurnText =
+    "그림 전체는 가로와 세로 크기가 달라 90도 돌릴 수 없습니다. 선택 영역을 돌려 주세요.";
+// A colour replacement that found nothing to replace.
+inline constexpr std::string_view kColourNotInPictureText = "바꿀 색이 그림에 없습니다.";
+// A paste with nothing on the clipboard that is a picture.
+inline constexpr std::string_view kNothingToPasteText = "클립보드에 붙여 넣을 그림이 없습니다.";
+// A paste that takes the picture past its colour budget.
+inline constexpr std::string_view kPasteOverBudgetText =
+    "붙여 넣은 그림 때문에 색이 254개를 넘습니다. 저장하면 가장 가까운 색끼리 합쳐집니다.";
+
 // The status bar's reading of an empty pixel under the pointer.
 inline constexpr std::string_view kEmptyPixelText = "투명";
 
