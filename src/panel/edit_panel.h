@@ -53,7 +53,8 @@ struct OutputPictures {
 // The body is split by topic: edit_panel.cpp (creation, view modes, tool options),
 // edit_panel_selection.cpp, edit_panel_undo.cpp, edit_panel_history.cpp,
 // edit_panel_controls.cpp (colours and the RGB mixer), edit_panel_item.cpp (item changes,
-// new documents), edit_panel_paint.cpp and edit_panel_output.cpp (the saved files).
+// new documents), edit_panel_paint.cpp and edit_panel_output.cpp (the saved files),
+// edit_panel_cancel.cpp (a drag called off).
 class CEditPanel {
   public:
     // The panel repaints through the view, moves its values through the controls and
@@ -117,6 +118,13 @@ class CEditPanel {
     bool SetPixelGrid(float zoom, bool shown);
     bool PixelGridShown(float zoom) const;
 
+    // --- Mirror drawing ---
+    // While on, the drawing tools draw each stroke a second time, mirrored about the middle
+    // column of the picture in view, and the canvas shows that column as a dotted axis. Off
+    // until the window turns it on; repaints the views.
+    void SetMirrorDrawing(bool on);
+    bool MirrorDrawing() const { return mirrorDrawing_; }
+
     // --- Tool and options, as the palette offers them; false, changing nothing, for
     // anything else ---
     // Commits a floating selection into the current picture; its rectangle stays.
@@ -170,6 +178,15 @@ class CEditPanel {
     // Swaps the current picture with the undo copy when the copy is of this view mode, so a
     // second undo redoes; does nothing in another view mode. True when it swapped.
     bool Undo();
+
+    // --- A drag that may still be called off (edit_panel_cancel.cpp) ---
+    // Keeps what a press and its drag may change before the release: the current picture,
+    // the floating selection, the undo copy and the history.
+    void KeepStateBeforePress();
+    // Puts back everything kept and forgets it, repainting the whole panel. False, changing
+    // nothing, when nothing is kept or the view has changed since.
+    bool RestoreStateBeforePress();
+    void ForgetStateBeforePress() { stateBeforePress_.reset(); }
 
     // --- The history: 100 steps back and forth per picture, beside the undo copy ---
     // Each picture keeps its own states from the start of the document. A step places a
@@ -276,6 +293,7 @@ class CEditPanel {
 
     // The grid at zoom 4, 6 and 10.
     std::array<bool, 3> pixelGrid_{};
+    bool mirrorDrawing_ = false;
 
     ToolOptions options_;
     DrawingColours colours_;
@@ -305,6 +323,16 @@ class CEditPanel {
         bool mannequinBehind = false;
     };
     WearUnderlay wearUnderlay_;
+    struct StateBeforePress {
+        ViewMode viewMode;
+        DeviceBitmap picture;
+        FloatingSelection selection;
+        DeviceBitmap selectionBitmap;
+        DeviceBitmap undoBitmap;
+        UndoState undo;
+        PictureHistory history;
+    };
+    std::optional<StateBeforePress> stateBeforePress_;
 };
 
 } // namespace pattik
