@@ -138,6 +138,12 @@ bool CEditPanel::SetPixelGrid(float zoom, bool shown) {
     return true;
 }
 
+void CEditPanel::SetMirrorDrawing(bool on) {
+    mirrorDrawing_ = on;
+    // The axis is on the canvas, and a mirrored preview under the pointer in both views.
+    InvalidateViews();
+}
+
 bool CEditPanel::PixelGridShown(float zoom) const {
     const int slot = GridSlot(zoom);
     return slot >= 0 && pixelGrid_[static_cast<std::size_t>(slot)];

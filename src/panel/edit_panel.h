@@ -54,9 +54,10 @@ struct OutputPictures {
 // The body is split by topic: edit_panel.cpp (creation, view modes, tool options),
 // edit_panel_selection.cpp, edit_panel_undo.cpp, edit_panel_history.cpp,
 // edit_panel_controls.cpp (colours and the RGB mixer), edit_panel_item.cpp (item changes,
-// new documents), edit_panel_paint.cpp and edit_panel_output.cpp (the saved files), and the
-// Edit menu's operations: edit_panel_transform.cpp (turns and flips), edit_panel_recolour.cpp
-// and edit_panel_paste.cpp (select all, the clipboard).
+// new documents), edit_panel_paint.cpp and edit_panel_output.cpp (the saved files),
+// edit_panel_cancel.cpp (a drag called off), and the Edit menu's operations:
+// edit_panel_transform.cpp (turns and flips), edit_panel_recolour.cpp and
+// edit_panel_paste.cpp (select all, the clipboard).
 class CEditPanel {
   public:
     // The panel repaints through the view, moves its values through the controls and
@@ -119,6 +120,13 @@ class CEditPanel {
     // shows pixels too small to tell apart. Nothing is drawn until the window turns it on.
     bool SetPixelGrid(float zoom, bool shown);
     bool PixelGridShown(float zoom) const;
+
+    // --- Mirror drawing ---
+    // While on, the drawing tools draw each stroke a second time, mirrored about the middle
+    // column of the picture in view, and the canvas shows that column as a dotted axis. Off
+    // until the window turns it on; repaints the views.
+    void SetMirrorDrawing(bool on);
+    bool MirrorDrawing() const { return mirrorDrawing_; }
 
     // --- Tool and options, as the palette offers them; false, changing nothing, for
     // anything else ---
@@ -225,6 +233,15 @@ class CEditPanel {
     // guide, or the hair picture made from the wear picture. WillMerge() says a paste has
     // pushed it past the budget (kPasteOverBudgetText).
     ColourCount ViewColoursOncePlaced() const;
+
+    // --- A drag that may still be called off (edit_panel_cancel.cpp) ---
+    // Keeps what a press and its drag may change before the release: the current picture,
+    // the floating selection, the undo copy and the history.
+    void KeepStateBeforePress();
+    // Puts back everything kept and forgets it, repainting the whole panel. False, changing
+    // nothing, when nothing is kept or the view has changed since.
+    bool RestoreStateBeforePress();
+    void ForgetStateBeforePress() { stateBeforePress_.reset(); }
 
     // --- The history: 100 steps back and forth per picture, beside the undo copy ---
     // Each picture keeps its own states from the start of the document. A step places a
@@ -349,6 +366,7 @@ class CEditPanel {
 
     // The grid at zoom 4, 6 and 10.
     std::array<bool, 3> pixelGrid_{};
+    bool mirrorDrawing_ = false;
 
     ToolOptions options_;
     DrawingColours colours_;
@@ -381,6 +399,16 @@ class CEditPanel {
         bool mannequinBehind = false;
     };
     WearUnderlay wearUnderlay_;
+    struct StateBeforePress {
+        ViewMode viewMode;
+        DeviceBitmap picture;
+        FloatingSelection selection;
+        DeviceBitmap selectionBitmap;
+        DeviceBitmap undoBitmap;
+        UndoState undo;
+        PictureHistory history;
+    };
+    std::optional<StateBeforePress> stateBeforePress_;
 };
 
 } // namespace pattik

@@ -2,6 +2,7 @@
 // view that is copied twice, 1:1 into the preview and enlarged into the canvas.
 #include "image/colour_keys.h"
 #include "panel/edit_panel.h"
+#include "panel/mirror_axis.h"
 #include "panel/panel_geometry.h"
 #include "panel/pixel_grid.h"
 
@@ -145,6 +146,10 @@ void CEditPanel::CopyCompositionToScreen(DrawingContext& client, DrawingContext&
                static_cast<int>(Width(source)), static_cast<int>(Height(source)));
     if (view_.viewMode == ViewMode::Wear && PixelGridShown(view_.zoom)) {
         DrawPixelGrid(client, mapping);
+    }
+    // On the canvas only: the preview shows the picture as it will be saved.
+    if (mirrorDrawing_) {
+        DrawMirrorAxis(client, mapping, size.cx);
     }
 }
 

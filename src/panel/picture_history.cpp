@@ -46,7 +46,7 @@ bool PictureHistory::Checkpoint(ViewMode mode, const DeviceBitmap& picture) {
         return false;
     }
     if (!track->states.empty()) {
-        const DeviceBitmap& atCursor = track->states[track->cursor];
+        const DeviceBitmap& atCursor = *track->states[track->cursor];
         if (!SameSize(atCursor, picture)) {
             // States of another size could never be shown in this picture.
             track->states.clear();
@@ -58,7 +58,7 @@ bool PictureHistory::Checkpoint(ViewMode mode, const DeviceBitmap& picture) {
                                 track->states.end());
         }
     }
-    track->states.push_back(picture);
+    track->states.push_back(std::make_shared<const DeviceBitmap>(picture));
     while (track->states.size() > static_cast<std::size_t>(kStatesKept)) {
         track->states.pop_front();
     }
@@ -73,7 +73,7 @@ const DeviceBitmap* PictureHistory::StepBack(ViewMode mode, const DeviceBitmap& 
         return nullptr;
     }
     --track->cursor;
-    return &track->states[track->cursor];
+    return track->states[track->cursor].get();
 }
 
 const DeviceBitmap* PictureHistory::StepForward(ViewMode mode, const DeviceBitmap& current) {
@@ -83,7 +83,7 @@ const DeviceBitmap* PictureHistory::StepForward(ViewMode mode, const DeviceBitma
         return nullptr;
     }
     ++track->cursor;
-    return &track->states[track->cursor];
+    return track->states[track->cursor].get();
 }
 
 bool PictureHistory::CanStepBack(ViewMode mode, const DeviceBitmap& current) const {
@@ -91,7 +91,7 @@ bool PictureHistory::CanStepBack(ViewMode mode, const DeviceBitmap& current) con
     if (track == nullptr || track->states.empty() || current.IsEmpty()) {
         return false;
     }
-    const DeviceBitmap& atCursor = track->states[track->cursor];
+    const DeviceBitmap& atCursor = *track->states[track->cursor];
     if (!SameSize(atCursor, current)) {
         return false; // recording it starts the history again, with nothing before it
     }
@@ -105,7 +105,7 @@ bool PictureHistory::CanStepForward(ViewMode mode, const DeviceBitmap& current) 
     if (track == nullptr || track->cursor + 1 >= track->states.size()) {
         return false;
     }
-    return SameState(track->states[track->cursor], current);
+    return SameState(*track->states[track->cursor], current);
 }
 
 int PictureHistory::StateCount(ViewMode mode) const {
@@ -121,8 +121,8 @@ int PictureHistory::Cursor(ViewMode mode) const {
 std::size_t PictureHistory::PixelBytes() const {
     std::size_t bytes = 0;
     for (const Track& track : tracks_) {
-        for (const DeviceBitmap& state : track.states) {
-            bytes += PixelBytesOf(state);
+        for (const auto& state : track.states) {
+            bytes += PixelBytesOf(*state);
         }
     }
     return bytes;

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <deque>
+#include <memory>
 
 namespace pattik {
 
@@ -24,7 +25,9 @@ namespace pattik {
 // Memory: at most kStatesKept copies of each picture. With the 75 x 125 wear, 75 x 83 DP and
 // 25 x 25 hair pictures at 4 bytes a pixel that is 101 x (37,500 + 24,900 + 2,500) =
 // 6,554,900 bytes of pixels (about 6.3 MiB) in the worst case, plus about 40 bytes of
-// bookkeeping per state.
+// bookkeeping per state. The states are shared, never changed once kept, so a copy of the
+// whole history costs a few pointers: the panel keeps one while a drag may still be called
+// off.
 class PictureHistory {
   public:
     // 100 steps back stay reachable: the state at the cursor and the 100 before it.
@@ -59,7 +62,7 @@ class PictureHistory {
 
   private:
     struct Track {
-        std::deque<DeviceBitmap> states;
+        std::deque<std::shared_ptr<const DeviceBitmap>> states;
         std::size_t cursor = 0;
     };
 

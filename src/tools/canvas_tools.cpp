@@ -4,6 +4,7 @@
 #include "panel/panel_geometry.h"
 #include "res/control_ids.h"
 #include "res/string_table.h"
+#include "tools/mirror_drawing.h"
 #include "tools/tool_routines.h"
 #include "tools/tool_table.h"
 
@@ -51,14 +52,35 @@ void CanvasTools::Press(const PointerEvent& event, MouseButton button) {
     if (!InCanvasFrame(p) || !PassesGuards()) {
         return;
     }
+    const ToolRow& row = RowOf(panel_.Options().currentTool);
+    if (row.cancelledByEsc) {
+        panel_.KeepStateBeforePress();
+        modifiedBeforePress_ = document_.IsDocumentModified();
+    } else {
+        panel_.ForgetStateBeforePress();
+    }
     panel_.TakeUndoSnapshot();
     document_.SetDocumentModified(true);
     if (!pointer_.HasPointerCapture()) {
         pointer_.CapturePointer();
     }
     inStroke_ = true;
-    if (const ToolStep press = RowOf(panel_.Options().currentTool).press) {
-        press(tool_, q, button);
+    gesture_.shiftHeld = event.shift;
+    if (const ToolStep press = row.press) {
+        RunStep([&] { press(tool_, q, button); });
+    }
+}
+
+void CanvasTools::RunStep(const std::function<void()>& step) {
+    if (!panel_.MirrorDrawing() || !RowOf(panel_.Options().currentTool).mirrored) {
+        step();
+        return;
+    }
+    const DeviceBitmap before = panel_.CurrentImage();
+    step();
+    DeviceBitmap* picture = panel_.CurrentImageContext().Bitmap();
+    if (picture != nullptr) {
+        MirrorChangedPixels(before, *picture, panel_.CurrentImageSize());
     }
 }
 
@@ -107,10 +129,12 @@ void CanvasTools::OnMouseMove(const PointerEvent& event) {
     const Point q = panel_.Mapping().ClientToImage(p);
     if (event.left || event.right) {
         if (!inStroke_) {
-            return; // the button went down somewhere else: nothing to draw
+            return; // the button went down somewhere else, or Esc called the drag off
         }
+        gesture_.shiftHeld = event.shift;
         if (const ToolStep drag = RowOf(panel_.Options().currentTool).drag) {
-            drag(tool_, q, event.left ? MouseButton::Left : MouseButton::Right);
+            const MouseButton button = event.left ? MouseButton::Left : MouseButton::Right;
+            RunStep([&] { drag(tool_, q, button); });
             MarkStrokeUnsaved();
         }
         return;
@@ -123,7 +147,9 @@ void CanvasTools::OnMouseMove(const PointerEvent& event) {
             pointer_.ReleasePointer();
         }
         inStroke_ = false;
+        panel_.ForgetStateBeforePress();
     }
+    gesture_.shiftHeld = event.shift;
     // Hovering over the canvas shows the tool's preview under the pointer.
     gesture_.previewShown = InCanvasFrame(p);
     gesture_.anchorPoint = q;
@@ -149,15 +175,18 @@ void CanvasTools::Release(const PointerEvent& event, MouseButton button) {
     }
     // A left release with Space held ends a hand scroll, not a stroke; it still stops the
     // airbrush, which would otherwise spray on with no button held.
+    panel_.ForgetStateBeforePress();
     if (button == MouseButton::Left && pointer_.IsKeyDown(PolledKey::Space)) {
         StopTimerStroke();
         inStroke_ = false;
         return;
     }
     inStroke_ = false;
+    gesture_.shiftHeld = event.shift;
     // The release counts wherever it happens, inside the canvas or not.
     if (const ToolStep release = RowOf(panel_.Options().currentTool).release) {
-        release(tool_, panel_.Mapping().ClientToImage(event.point), button);
+        const Point q = panel_.Mapping().ClientToImage(event.point);
+        RunStep([&] { release(tool_, q, button); });
         MarkStrokeUnsaved();
     }
 }
@@ -182,7 +211,7 @@ void CanvasTools::OnTimer(int id) {
     if (id != kAirbrushTimer || !inStroke_ || tick == nullptr) {
         return;
     }
-    tick(tool_);
+    RunStep([&] { tick(tool_); });
     MarkStrokeUnsaved();
 }
 
@@ -228,11 +257,28 @@ void CanvasTools::OnLButtonDblClk(const PointerEvent& event) {
 }
 
 void CanvasTools::OnEscape() {
+    if (inStroke_ && RowOf(panel_.Options().currentTool).cancelledByEsc) {
+        CancelDrag();
+        return;
+    }
     if (panel_.Selection().hasFloatingSelection) {
         panel_.CommitFloatingSelection();
     }
     panel_.DropFloatingSelection();
     panel_.InvalidateViews(kWearImageSize);
+}
+
+void CanvasTools::CancelDrag() {
+    inStroke_ = false;
+    gesture_.previewShown = false;
+    if (pointer_.HasPointerCapture()) {
+        pointer_.ReleasePointer();
+    }
+    // Whatever the press and the drag changed goes; the rubber band goes with the repaint.
+    if (!panel_.RestoreStateBeforePress()) {
+        panel_.InvalidateViews();
+    }
+    document_.SetDocumentModified(modifiedBeforePress_);
 }
 
 void CanvasTools::OnDelete() {

@@ -11,6 +11,8 @@
 #include "tools/tool_palette.h"
 #include "tools/tool_steps.h"
 
+#include <functional>
+
 namespace pattik {
 
 // Everything that happens under the mouse on the editing panel, and the editing keys the
@@ -55,8 +57,9 @@ class CanvasTools {
     void OnLButtonDblClk(const PointerEvent& event);
     void OnRButtonDblClk(const PointerEvent&) {}
 
-    // The editing keys: Esc merges and forgets the floating selection, Delete forgets it
-    // without merging, Ctrl+Z swaps the picture with its undo copy.
+    // The editing keys: Esc calls off the drag of a shape or of the selection while its
+    // button is held, and otherwise merges and forgets the floating selection; Delete forgets
+    // it without merging, Ctrl+Z swaps the picture with its undo copy.
     void OnEscape();
     void OnDelete();
     void OnUndo();
@@ -83,6 +86,12 @@ class CanvasTools {
     void StopTimerStroke();
     // Each step of an accepted stroke may change the picture.
     void MarkStrokeUnsaved();
+    // Runs a step of the current tool on the picture; with mirror drawing on and a tool that
+    // mirrors, what the step changed is mirrored too (tools/mirror_drawing.h).
+    void RunStep(const std::function<void()>& step);
+    // Esc during a drag that it calls off: the panel, the document's flag, the gesture and
+    // the pointer go back to how the press found them, and the stroke is over.
+    void CancelDrag();
 
     CEditPanel& panel_;
     CToolPalette& palette_;
@@ -95,6 +104,8 @@ class CanvasTools {
     // Set by a press that passed the guards and reached its tool; moves and the release
     // reach the tool only while it is set, and every release clears it.
     bool inStroke_ = false;
+    // The document's flag as the press of a drag that Esc may call off found it.
+    bool modifiedBeforePress_ = false;
 };
 
 } // namespace pattik

@@ -1,6 +1,9 @@
 // The two-corner tools: rectangle, ellipse and line. Each previews its shape between the
 // gesture's points while the preview is shown: during a drag, and as a dot under a hover.
+// With Shift held the drag's end is constrained before it becomes the gesture's point, so
+// the rubber band and the release draw the same constrained shape.
 #include "tools/previews.h"
+#include "tools/shape_constraint.h"
 #include "tools/shapes.h"
 #include "tools/tool_routines.h"
 #include "tools/tool_steps.h"
@@ -64,34 +67,52 @@ void PressShape(ToolContext& tool, Point q, MouseButton) {
     tool.ShowPreview(true);
 }
 
-void DragShape(ToolContext& tool, Point q, MouseButton) {
-    tool.SetDragPoints(tool.Drag().anchorPoint, q);
+namespace {
+
+using Constraint = Point (*)(Point anchor, Point pointer);
+
+// Where the shape ends: at the pointer, or where Shift constrains it to.
+template <Constraint Constrain>
+Point ShapeEnd(const ToolContext& tool, Point q) {
+    return tool.Drag().shiftHeld ? Constrain(tool.Drag().anchorPoint, q) : q;
+}
+
+template <Constraint Constrain>
+void DragTwoCornerShape(ToolContext& tool, Point q) {
+    tool.SetDragPoints(tool.Drag().anchorPoint, ShapeEnd<Constrain>(tool, q));
     tool.InvalidateViews();
 }
 
-namespace {
-
 // The release draws the shape from the anchor to where the button came up.
-template <void (*Draw)(ToolContext&, Point, Point, COLORREF)>
+template <void (*Draw)(ToolContext&, Point, Point, COLORREF), Constraint Constrain>
 void ReleaseTwoCornerShape(ToolContext& tool, Point q, MouseButton button) {
     const Point anchor = tool.Drag().anchorPoint;
-    tool.SetDragPoints(anchor, q);
+    const Point end = ShapeEnd<Constrain>(tool, q);
+    tool.SetDragPoints(anchor, end);
     tool.ShowPreview(false);
-    Draw(tool, anchor, q, ColourOf(tool, button));
+    Draw(tool, anchor, end, ColourOf(tool, button));
 }
 
 } // namespace
 
+void DragBox(ToolContext& tool, Point q, MouseButton) {
+    DragTwoCornerShape<SquareCorner>(tool, q);
+}
+
+void DragLine(ToolContext& tool, Point q, MouseButton) {
+    DragTwoCornerShape<SnappedLineEnd>(tool, q);
+}
+
 void ReleaseRectangle(ToolContext& tool, Point q, MouseButton button) {
-    ReleaseTwoCornerShape<DrawRectangle>(tool, q, button);
+    ReleaseTwoCornerShape<DrawRectangle, SquareCorner>(tool, q, button);
 }
 
 void ReleaseEllipse(ToolContext& tool, Point q, MouseButton button) {
-    ReleaseTwoCornerShape<DrawEllipse>(tool, q, button);
+    ReleaseTwoCornerShape<DrawEllipse, SquareCorner>(tool, q, button);
 }
 
 void ReleaseLine(ToolContext& tool, Point q, MouseButton button) {
-    ReleaseTwoCornerShape<DrawSegment>(tool, q, button);
+    ReleaseTwoCornerShape<DrawSegment, SnappedLineEnd>(tool, q, button);
 }
 
 } // namespace pattik

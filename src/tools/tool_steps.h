@@ -19,9 +19,10 @@ using ToolStep = void (*)(ToolContext& tool, Point q, MouseButton button);
 using TimerStep = void (*)(ToolContext& tool);
 
 // Rectangle, ellipse and line (shape_tools.cpp): a drag between two corners, drawn at the
-// release.
+// release. With Shift held the box is a square and the line snaps to 45 degrees.
 void PressShape(ToolContext& tool, Point q, MouseButton button);
-void DragShape(ToolContext& tool, Point q, MouseButton button);
+void DragBox(ToolContext& tool, Point q, MouseButton button);
+void DragLine(ToolContext& tool, Point q, MouseButton button);
 void ReleaseRectangle(ToolContext& tool, Point q, MouseButton button);
 void ReleaseEllipse(ToolContext& tool, Point q, MouseButton button);
 void ReleaseLine(ToolContext& tool, Point q, MouseButton button);

@@ -1,6 +1,7 @@
 #include "tools/tool_table.h"
 
 #include "res/string_table.h"
+#include "tools/mirror_drawing.h"
 
 namespace pattik {
 namespace {
@@ -13,33 +14,40 @@ constexpr std::array<ToolRow, kToolCount> kTools{{
      .faces = {141, 208},
      .options = OptionSet::FillStyles,
      .press = PressShape,
-     .drag = DragShape,
+     .drag = DragBox,
      .release = ReleaseRectangle,
-     .preview = PreviewRectangle},
+     .preview = PreviewRectangle,
+     .mirrored = true,
+     .cancelledByEsc = true},
     {.kind = ToolKind::Ellipse,
      .key = 'O',
      .toolTip = kEllipseToolTip,
      .faces = {142, 209},
      .options = OptionSet::FillStyles,
      .press = PressShape,
-     .drag = DragShape,
+     .drag = DragBox,
      .release = ReleaseEllipse,
-     .preview = PreviewEllipse},
+     .preview = PreviewEllipse,
+     .mirrored = true,
+     .cancelledByEsc = true},
     {.kind = ToolKind::Line,
      .key = 'L',
      .toolTip = kLineToolTip,
      .faces = {140, 207},
      .options = OptionSet::LineWidths,
      .press = PressShape,
-     .drag = DragShape,
+     .drag = DragLine,
      .release = ReleaseLine,
-     .preview = PreviewLine},
+     .preview = PreviewLine,
+     .mirrored = true,
+     .cancelledByEsc = true},
     {.kind = ToolKind::FloodFill,
      .key = 'G',
      .toolTip = kFloodFillToolTip,
      .faces = {145, 212},
      .options = OptionSet::None,
-     .press = PressFloodFill},
+     .press = PressFloodFill,
+     .mirrored = true},
     {.kind = ToolKind::Pencil,
      .key = 'B',
      .toolTip = kPencilToolTip,
@@ -48,7 +56,8 @@ constexpr std::array<ToolRow, kToolCount> kTools{{
      .press = PressPencil,
      .drag = DragPencil,
      .release = ReleasePencil,
-     .preview = PreviewPencil},
+     .preview = PreviewPencil,
+     .mirrored = true},
     {.kind = ToolKind::ColourPicker,
      .key = 'I',
      .toolTip = kColourPickerToolTip,
@@ -63,7 +72,8 @@ constexpr std::array<ToolRow, kToolCount> kTools{{
      .press = PressAirbrush,
      .drag = DragAirbrush,
      .release = ReleaseAirbrush,
-     .tick = SprayAirbrush},
+     .tick = SprayAirbrush,
+     .mirrored = true},
     {.kind = ToolKind::Eraser,
      .key = 'E',
      .toolTip = kEraserToolTip,
@@ -71,7 +81,8 @@ constexpr std::array<ToolRow, kToolCount> kTools{{
      .options = OptionSet::EraserSizes,
      .press = EraseAt,
      .drag = EraseAt,
-     .preview = PreviewEraser},
+     .preview = PreviewEraser,
+     .mirrored = true},
     {.kind = ToolKind::Selection,
      .key = 'M',
      .toolTip = kSelectionToolTip,
@@ -80,7 +91,8 @@ constexpr std::array<ToolRow, kToolCount> kTools{{
      .press = PressSelection,
      .drag = DragSelection,
      .release = ReleaseSelection,
-     .preview = PreviewSelection},
+     .preview = PreviewSelection,
+     .cancelledByEsc = true},
     {.kind = ToolKind::Magnifier,
      .key = 'Z',
      .toolTip = kMagnifierToolTip,
@@ -123,7 +135,15 @@ std::optional<ToolKind> ToolOfButton(int buttonId) {
 }
 
 void ToolPreviews::DrawOverlay(const CEditPanel& panel, DrawingContext& composition) const {
-    if (const PreviewRoutine preview = RowOf(panel.Options().currentTool).preview) {
+    const ToolRow& row = RowOf(panel.Options().currentTool);
+    const PreviewRoutine preview = row.preview;
+    if (preview == nullptr) {
+        return;
+    }
+    if (row.mirrored && panel.MirrorDrawing()) {
+        DrawWithMirrorImage(composition, panel.CurrentImageSize(),
+                            [&](DrawingContext& target) { preview(panel, gesture_, target); });
+    } else {
         preview(panel, gesture_, composition);
     }
 }

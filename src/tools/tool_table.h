@@ -31,6 +31,10 @@ struct ToolRow {
     PreviewRoutine preview = nullptr;
     // Its options apply once and then hand back to the tool chosen before it.
     bool oneShot = false;
+    // With mirror drawing on, its strokes and its preview appear mirrored as well.
+    bool mirrored = false;
+    // Esc while its button is held calls the drag off, as if it had never been pressed.
+    bool cancelledByEsc = false;
 
     // The tool's palette button.
     constexpr int ButtonId() const { return kFirstToolButton + static_cast<int>(kind); }
