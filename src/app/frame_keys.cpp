@@ -29,6 +29,13 @@ bool IsPlainKey(const QKeyEvent& key, int code) {
     return key.key() == code && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
+// Shift may still be held from dragging a square or a 45-degree line when Esc calls the
+// drag off.
+bool IsEscapeKey(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers ignored = Qt::KeypadModifier | Qt::ShiftModifier;
+    return key.key() == Qt::Key_Escape && (key.modifiers() & ~ignored) == Qt::NoModifier;
+}
+
 } // namespace
 
 bool TriggerWindowShortcut(QWidget& window, const QKeySequence& keys) {
@@ -89,7 +96,7 @@ bool FrameKeys::OnKeyPress(const QKeyEvent& key) {
         spaceDown_ = true;
         return true;
     }
-    if (IsPlainKey(key, Qt::Key_Escape)) {
+    if (IsEscapeKey(key)) {
         commands_.escape();
         return false;
     }

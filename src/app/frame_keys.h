@@ -13,7 +13,8 @@ namespace pattik {
 // The keys the main window handles itself, before any widget sees them. It watches the
 // window's own QWindow, which receives each key once, where a filter on the application
 // would see one press several times as Qt forwards it.
-//   Esc     the selection is merged and forgotten; the key goes on
+//   Esc     a shape's or the selection's drag is called off while its button is held, else
+//           the selection is merged and forgotten; with or without Shift; the key goes on
 //   F1      the gender flips; the key goes on
 //   Delete  the floating selection is dropped; consumed, even when an RGB edit has the focus
 //   Ctrl+Z  undo; consumed likewise

@@ -326,14 +326,14 @@ class CEditPanel {
     void TakeUndoSnapshotWithSelection();
     // Copies the current picture into the undo copy; false when either bitmap is missing.
     bool CopyPictureIntoUndo();
-    // The part of the selection bitmap that floats: the rectangle's size from (0, 0),
+    // The block of the selection bitmap that floats: the rectangle's size from (0, 0),
     // bounded by the bitmap.
     RECT FloatingBlock() const;
     // Runs `change` over the floating block of a copy of the selection bitmap when a
     // selection floats, else over the whole of a copy of the picture in view, and keeps the
     // copy, as one undoable step, when it differs.
     bool ChangeFloatingOrPicture(void (*change)(DeviceBitmap& bitmap, const RECT& block));
-    // ReplaceColour's part in the picture in view and its floating pixels.
+    // What ReplaceColour changes in the picture in view and its floating pixels.
     bool RecolourPictureInView(COLORREF from, COLORREF to);
     // The DP file's picture drawn from the pictures given: the guide, then a window of `wear`
     // or `dp` itself, as the item's catalogue entry says.

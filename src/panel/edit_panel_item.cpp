@@ -71,8 +71,10 @@ void CEditPanel::ResetForNewDocument() {
     wearImage.Fill(kTransparentMagenta);
     dpImage.Fill(kTransparentMagenta);
     hairImage.Fill(kTransparentMagenta);
-    // The old document's states must not be stepped back into the new one.
+    // The old document's states must not be stepped back into the new one, nor its
+    // floating selection brought back by an undo.
     RestartHistory();
+    undo_.withSelection = false;
     DrawingContext selection(&selectionBitmap);
     selection.FillRect(RECT{0, 0, kHairImageSize.cx, kHairImageSize.cy}, kTransparentMagenta);
     item_.category = ItemCategory::None;

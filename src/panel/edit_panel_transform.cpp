@@ -30,7 +30,8 @@ bool CEditPanel::CanEditPictureInView() const {
 
 RECT CEditPanel::FloatingBlock() const {
     const RECT& rect = selection_.selectionRect;
-    return RECT{0, 0, static_cast<int>(std::min<std::int64_t>(Width(rect), selectionBitmap.Width())),
+    return RECT{0, 0,
+                static_cast<int>(std::min<std::int64_t>(Width(rect), selectionBitmap.Width())),
                 static_cast<int>(std::min<std::int64_t>(Height(rect), selectionBitmap.Height()))};
 }
 

@@ -120,10 +120,10 @@ TEST_F(Turning, AQuarterTurnKeepsTheCentreMovesOntoThePictureOrIsRefused) {
     ASSERT_TRUE(panel.RotateQuarterTurn());
     // About the centre (25, 2) the 4 x 10 rectangle would start at row -3: moved down.
     EXPECT_EQ(panel.Selection().selectionRect, (RECT{23, 0, 27, 10}));
-    EXPECT_PIXELS(panel.SelectionBitmap(), (Point{}),
-                  (Grid{"b..r", "....", "....", "....", "....", "....", "....", "....", "....",
-                        "...g"}),
-                  kLegend);
+    EXPECT_PIXELS(
+        panel.SelectionBitmap(), (Point{}),
+        (Grid{"b..r", "....", "....", "....", "....", "....", "....", "....", "....", "...g"}),
+        kLegend);
     tools.OnEscape();
 
     // 2 x 9 at the right edge: the centre row 14.5 rounds up to the top-left, and the

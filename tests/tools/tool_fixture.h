@@ -67,6 +67,21 @@ class ToolTest : public PaintPanel {
 
     const Gesture& Drag() const { return tools.CurrentGesture(); }
 
+    // Whether a composition painted during a drag showed exactly what the release then drew
+    // into the wear picture (the plain background elsewhere), in its top rows.
+    ::testing::AssertionResult ShowedWhatWasDrawn(const DeviceBitmap& shown, int rows) {
+        for (int y = 0; y < rows; ++y) {
+            for (int x = 0; x < 75; ++x) {
+                const COLORREF drawn = Wear().At(x, y);
+                const COLORREF expected = drawn != kTransparentMagenta ? drawn : kPlainBackground;
+                if (shown.At(x, y) != expected) {
+                    return ::testing::AssertionFailure() << "differs at " << x << "," << y;
+                }
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+
     CToolPalette palette{panel, host, host};
     CanvasTools tools{panel, palette, host, host, host};
 };
