@@ -103,6 +103,20 @@ inline constexpr std::string_view kWrongPictureSizePrefix = "그림 크기가 ";
 inline constexpr std::string_view kWrongPictureSizeMiddle = "입니다. 이 그림은 ";
 inline constexpr std::string_view kWrongPictureSizeSuffix = " 크기여야 합니다.";
 
+// A palette file that cannot give the swatches their colours: the first line, then, when
+// one line is at fault, "3번째 줄을 읽을 수 없습니다.".
+inline constexpr std::string_view kNotAPaletteText = "팔레트 파일이 아닙니다.";
+inline constexpr std::string_view kUnreadableLineSuffix = "번째 줄을 읽을 수 없습니다.";
+inline constexpr std::string_view kPaletteWithoutColoursText = "팔레트에 색이 하나도 없습니다.";
+inline constexpr std::string_view kPaletteTooLargeText =
+    "팔레트 파일이라기에는 파일이 너무 큽니다.";
+// A palette applied to the swatches: "팔레트에서 색 5개를 가져왔습니다.", or with more colours
+// than swatches "팔레트의 색 40개 중 처음 16개를 가져왔습니다.".
+inline constexpr std::string_view kPaletteTakenPrefix = "팔레트에서 색 ";
+inline constexpr std::string_view kPaletteTakenSuffix = "개를 가져왔습니다.";
+inline constexpr std::string_view kPaletteFirstOfPrefix = "팔레트의 색 ";
+inline constexpr std::string_view kPaletteFirstOfMiddle = "개 중 처음 ";
+
 // The colour budget in the status bar: "색 12/254", and what follows when saving would merge.
 inline constexpr std::string_view kColourBudgetPrefix = "색 ";
 inline constexpr std::string_view kColourBudgetOverText = " (초과)";
