@@ -1,8 +1,11 @@
 #include "app/main_frame.h"
 
 #include "app/about_box.h"
+#include "app/edit_commands.h"
+#include "app/file_drops.h"
 #include "app/frame_keys.h"
 #include "app/item_bar_widget.h"
+#include "app/palette_files.h"
 #include "app/palette_widget.h"
 #include "app/panel_widget.h"
 #include "app/qt_convert.h"
@@ -13,6 +16,7 @@
 #include "document/editor_core.h"
 #include "document/recovery_offer.h"
 #include "document/shown_path.h"
+#include "panel/panel_geometry.h"
 #include "res/frame_strings.h"
 #include "res/string_table.h"
 
@@ -185,6 +189,33 @@ void CMainFrame::CreateDrawingAids() {
     toolKeys_ = new ToolKeys(
         *this, *paletteWidget_, [this](int buttonId) { core_->palette.OnToolButton(buttonId); },
         [this] { return !core_->tools.InStroke(); });
+    CreateEditCommands();
+}
+
+void CMainFrame::CreateEditCommands() {
+    editCommands_ = new EditCommands(*this, *core_, [this](const QString& text) { Say(text); });
+    editCommands_->AddToEditMenu(*editMenu_);
+    editCommands_->AddToViewMenu(*viewMenu_);
+    paletteFiles_ = new PaletteFiles(*this, core_->palette, settings_,
+                                     [this](const QString& text) { Say(text); });
+    paletteFiles_->AddToFileMenu(*fileMenu_, exitAction_);
+    paletteFiles_->LoadSwatchSettings();
+    drops_ = new FileDrops(
+        *this,
+        FileDrops::Targets{
+            .openItem = [this](const QString& path) { OpenDroppedItem(path); },
+            .onCanvas =
+                [this](QPoint windowPoint) {
+                    const QPoint client = panelWidget_->mapFrom(this, windowPoint);
+                    return Contains(PanelGeometry::CanvasFrame(core_->panel.CurrentImageSize()),
+                                    client.x(), client.y());
+                },
+            .paste = [this](const QImage& image) { editCommands_->PasteImage(image); },
+        });
+}
+
+void CMainFrame::Say(const QString& text) {
+    promptPane_->setText(text);
 }
 
 namespace {
@@ -284,6 +315,7 @@ void CMainFrame::CreateActions() {
 
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu(ToQString(kFileMenuText));
+    fileMenu_ = file;
     file->addAction(newAction_);
     file->addAction(saveAction_);
     file->addAction(saveAsAction_);
@@ -298,6 +330,7 @@ void CMainFrame::CreateMenus() {
     file->addAction(exitAction_);
 
     QMenu* edit = menuBar()->addMenu(ToQString(kEditMenuText));
+    editMenu_ = edit;
     edit->addAction(stepBackAction_);
     edit->addAction(stepForwardAction_);
     connect(edit, &QMenu::aboutToShow, this, [this] {
@@ -312,6 +345,7 @@ void CMainFrame::CreateMenus() {
     });
 
     QMenu* view = menuBar()->addMenu(ToQString(kViewMenuText));
+    viewMenu_ = view;
     view->addAction(toolBarAction_);
     view->addAction(statusBarAction_);
     view->addAction(pixelGridAction_);
@@ -389,6 +423,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (core_->document.SaveModified()) {
         recovery_->ClearForExit();
+        paletteFiles_->StoreSwatchSettings();
         event->accept();
     } else {
         event->ignore();
@@ -401,6 +436,10 @@ void CMainFrame::OnFileNew() {
 
 void CMainFrame::OnFileOpen() {
     core_->document.OnFileOpen();
+}
+
+void CMainFrame::OpenDroppedItem(const QString& path) {
+    core_->document.OpenItem(ToStdString(QFileInfo(path).absoluteFilePath()));
 }
 
 void CMainFrame::OnOpenRecent(const QString& path) {

@@ -19,7 +19,10 @@ namespace pattik {
 class CEditPanelWidget;
 class CItemBarWidget;
 class CToolPaletteWidget;
+class EditCommands;
 class EditorCore;
+class FileDrops;
+class PaletteFiles;
 class FrameKeys;
 class RecoveryKeeper;
 class StatusReadouts;
@@ -52,6 +55,8 @@ class CMainFrame : public QMainWindow {
     // File, Open and an entry of the recent-file list: a saved item back into the pictures.
     void OnFileOpen();
     void OnOpenRecent(const QString& path);
+    // One of an item's files dropped on the window: opened as File, Open opens it.
+    void OpenDroppedItem(const QString& path);
     // Edit, Undo and Edit, Redo: the current picture one step through its history. Nothing
     // happens when there is nowhere to go (the keys work with the menu never opened).
     void OnEditStepBack();
@@ -78,6 +83,11 @@ class CMainFrame : public QMainWindow {
     // What this editor adds to the bars once they show: the save check, the pixel grid, the
     // status readouts and the tool keys.
     void CreateDrawingAids();
+    // The picture's commands beyond the history (clipboard, flips, turns, colour replace,
+    // symmetry), palette files, and the files dropped on the window.
+    void CreateEditCommands();
+    // A short text in the status bar's prompt pane, until the next prompt.
+    void Say(const QString& text);
     // Lists the recent files afresh each time the submenu opens.
     void FillRecentMenu();
     // The View menu's pixel grid item: for the zoom in force, greyed out where there is none.
@@ -108,6 +118,12 @@ class CMainFrame : public QMainWindow {
     StatusReadouts* readouts_ = nullptr;
     RecoveryKeeper* recovery_ = nullptr;
     ToolKeys* toolKeys_ = nullptr;
+    EditCommands* editCommands_ = nullptr;
+    FileDrops* drops_ = nullptr;
+    PaletteFiles* paletteFiles_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
     QAction* exitAction_ = nullptr;
     QAction* stepBackAction_ = nullptr;
     QAction* stepForwardAction_ = nullptr;

@@ -11,7 +11,7 @@
 namespace pattik {
 
 // Palette files for the palette's 16 swatches. A file is known by what it holds, never by
-// its name: a GIMP palette, a JASC palette (Paint Shop Pro) or a plain list of RRGGBB
+// its name: a GIMP palette, a JASC palette or a plain list of RRGGBB
 // lines, each with Windows or Unix line ends and an optional UTF-8 byte order mark.
 
 // What a palette file held: its colours in file order, or none and why, in Korean.

@@ -26,6 +26,15 @@ inline constexpr std::string_view kSaveItemText = "저장(&S)\tCtrl+S";
 inline constexpr std::string_view kSavePrompt = "현재 열린 문서를 저장합니다";
 inline constexpr std::string_view kSaveAsItemText = "다른 이름으로 저장(&A)...\tCtrl+Shift+S";
 inline constexpr std::string_view kSaveAsPrompt = "현재 열린 문서를 새 이름으로 저장합니다";
+inline constexpr std::string_view kLoadPaletteItemText = "팔레트 불러오기(&L)...";
+inline constexpr std::string_view kLoadPalettePrompt =
+    "팔레트 파일(.gpl, .pal, .hex)의 색을 도구 상자의 색 견본으로 가져옵니다";
+inline constexpr std::string_view kSavePaletteItemText = "팔레트 저장(&P)...";
+inline constexpr std::string_view kSavePalettePrompt = "색 견본 16개를 팔레트 파일로 저장합니다";
+inline constexpr std::string_view kPaletteFilesFilter = "팔레트 (*.gpl *.pal *.hex)";
+inline constexpr std::string_view kPaletteSavedText = "팔레트를 저장했습니다";
+inline constexpr std::string_view kPaletteNotSavedText = "팔레트를 저장하지 못했습니다.";
+inline constexpr std::string_view kPaletteNotReadText = "팔레트를 불러오지 못했습니다.";
 inline constexpr std::string_view kExitItemText = "종료(&X)";
 inline constexpr std::string_view kExitPrompt =
     "응용 프로그램을 종료하기 위해 문서를 저장할 것인지 묻습니다";
@@ -34,6 +43,42 @@ inline constexpr std::string_view kStepBackItemText = "실행 취소(&U)\tCtrl+A
 inline constexpr std::string_view kStepBackPrompt = "현재 그림을 한 단계 전의 상태로 되돌립니다";
 inline constexpr std::string_view kStepForwardItemText = "다시 실행(&R)\tCtrl+Shift+Z";
 inline constexpr std::string_view kStepForwardPrompt = "실행 취소한 작업을 다시 실행합니다";
+inline constexpr std::string_view kCutItemText = "잘라내기(&T)\tCtrl+X";
+inline constexpr std::string_view kCutPrompt =
+    "선택 영역을 잘라 클립보드에 넣습니다. 선택 영역이 없으면 그림 전체를 잘라냅니다";
+inline constexpr std::string_view kCopyItemText = "복사(&C)\tCtrl+C";
+inline constexpr std::string_view kCopyPrompt =
+    "선택 영역을 클립보드에 복사합니다. 선택 영역이 없으면 그림 전체를 복사합니다";
+inline constexpr std::string_view kPasteItemText = "붙여넣기(&P)\tCtrl+V";
+inline constexpr std::string_view kPastePrompt =
+    "클립보드의 그림을 보이는 곳의 왼쪽 위에 선택 영역으로 붙여 넣습니다";
+inline constexpr std::string_view kSelectAllItemText = "모두 선택(&A)\tCtrl+A";
+inline constexpr std::string_view kSelectAllPrompt = "그림 전체를 선택 영역으로 띄웁니다";
+inline constexpr std::string_view kFlipAcrossItemText = "좌우 뒤집기(&H)\tShift+H";
+inline constexpr std::string_view kFlipAcrossPrompt =
+    "선택 영역을 좌우로 뒤집습니다. 선택 영역이 없으면 그림 전체를 뒤집습니다";
+inline constexpr std::string_view kFlipUpDownItemText = "상하 뒤집기(&V)\tShift+V";
+inline constexpr std::string_view kFlipUpDownPrompt =
+    "선택 영역을 위아래로 뒤집습니다. 선택 영역이 없으면 그림 전체를 뒤집습니다";
+inline constexpr std::string_view kHalfTurnItemText = "180도 회전(&8)\tCtrl+Shift+R";
+inline constexpr std::string_view kHalfTurnPrompt =
+    "선택 영역을 180도 돌립니다. 선택 영역이 없으면 그림 전체를 돌립니다";
+inline constexpr std::string_view kQuarterTurnItemText = "90도 회전(&9)\tCtrl+R";
+inline constexpr std::string_view kQuarterTurnPrompt =
+    "선택 영역을 시계 방향으로 90도 돌립니다. 돌린 영역이 그림에 들어갈 때만 돌립니다";
+inline constexpr std::string_view kReplaceColourItemText = "색 바꾸기(&L)...";
+inline constexpr std::string_view kReplaceColourPrompt = "색 1인 픽셀을 모두 색 2로 바꿉니다";
+inline constexpr std::string_view kReplaceColourQuestion =
+    "색 1인 픽셀을 모두 색 2로 바꿉니다.\n어느 그림에서 바꿀까요?";
+inline constexpr std::string_view kReplaceInViewButtonText = "이 그림";
+inline constexpr std::string_view kReplaceInAllButtonText = "모든 그림";
+inline constexpr std::string_view kNothingReplacedText = "색 1인 픽셀이 없습니다";
+inline constexpr std::string_view kPicturesRecolouredText = "그림 %1개에서 색을 바꾸었습니다";
+inline constexpr std::string_view kClipboardEmptyText = "클립보드에 그림이 없습니다";
+inline constexpr std::string_view kPictureUnreadableText = "그림을 읽을 수 없습니다";
+inline constexpr std::string_view kNotHereText = "이 보기에서는 할 수 없습니다";
+inline constexpr std::string_view kMirrorItemText = "좌우 대칭(&M)\tS";
+inline constexpr std::string_view kMirrorPrompt = "그림 가운데 열을 축으로 좌우를 똑같이 그립니다";
 inline constexpr std::string_view kViewMenuText = "보기(&V)";
 inline constexpr std::string_view kToolBarItemText = "도구 모음(&T)";
 inline constexpr std::string_view kToolBarPrompt = "도구 모음을 보이거나 감춥니다";
