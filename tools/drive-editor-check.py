@@ -12,6 +12,11 @@ Each command prints one line and exits 0 when what it sees is right, 1 when not:
   saved FOLDER NAME            NAME.gif, NAMEDP.gif, NAMERp.gif decode; the wear picture
                                holds exactly the stroke and the rectangle, in black
   same FOLDER A B              A's three files are byte for byte B's
+  clip PNG                     the picture copied out: the mirrored stroke black, the
+                               empty pixels transparent
+  pattern PNG                  writes the 3 x 2 PNG "another program" pastes
+  pasted FOLDER NAME           NAME.gif holds the drawing, the mirrored stroke and the
+                               pasted pattern at the top-left, and nothing else
 """
 import sys
 from pathlib import Path
@@ -26,6 +31,11 @@ WEAR, DP, HAIR = (75, 125), (75, 83), (25, 25)
 STROKE = {(x, 20) for x in range(10, 31)}
 RECT = {(x, y) for x in range(40, 60) for y in (40, 69)} | \
        {(x, y) for x in (40, 59) for y in range(40, 70)}
+# With symmetry on, a pencil stroke from (10, 100) to (20, 100) and its mirror about column 37.
+MIRRORED = {(x, 100) for x in range(10, 21)} | {(74 - x, 100) for x in range(10, 21)}
+# The pasted pattern: red at (0, 0) and (2, 1) of a 3 x 2 picture, the rest transparent.
+RED = (200, 30, 30)
+PATTERN = {(0, 0), (2, 1)}
 
 
 def screen(display):
@@ -97,6 +107,48 @@ def saved(folder, name):
         f"{name}DP.gif {DP}, {name}Rp.gif {HAIR}"
 
 
+def clip(png):
+    with Image.open(png) as picture:
+        copied = picture.convert("RGBA")
+    if copied.size != WEAR:
+        return False, f"the copied picture is {copied.size}, want {WEAR}"
+    black = sum(copied.getpixel(p) == (0, 0, 0, 255) for p in MIRRORED)
+    empty = copied.getpixel((0, 0))[3] == 0 and copied.getpixel((74, 124))[3] == 0
+    return black == len(MIRRORED) and empty, \
+        f"copied {copied.size}: mirrored stroke {black}/{len(MIRRORED)} black, " \
+        f"empty pixels {'transparent' if empty else 'not transparent'}"
+
+
+def pattern(png):
+    picture = Image.new("RGBA", (3, 2), (0, 0, 0, 0))
+    for p in PATTERN:
+        picture.putpixel(p, RED + (255,))
+    picture.save(png)
+    return True, png
+
+
+def pasted(folder, name):
+    with Image.open(Path(folder, name + ".gif")) as picture:
+        wear = picture.convert("RGBA")
+    wrong = []
+    for y in range(WEAR[1]):
+        for x in range(WEAR[0]):
+            rgba = wear.getpixel((x, y))
+            if (x, y) in PATTERN:
+                want = RED + (255,)
+            elif (x, y) in STROKE or (x, y) in RECT or (x, y) in MIRRORED:
+                want = (0, 0, 0, 255)
+            else:
+                want = None
+            if rgba == want or (want is None and rgba[3] == 0):
+                continue
+            wrong.append(f"({x},{y})={rgba}")
+    if wrong:
+        return False, f"{name}.gif: {len(wrong)} pixels wrong, e.g. {' '.join(wrong[:5])}"
+    return True, f"{name}.gif: the mirrored stroke both sides of column 37 and the pasted " \
+        f"pattern at (0,0) and (2,1), the rest as drawn"
+
+
 def same(folder, a, b):
     for end in (".gif", "DP.gif", "Rp.gif"):
         if Path(folder, a + end).read_bytes() != Path(folder, b + end).read_bytes():
@@ -112,7 +164,8 @@ def main(command, *args):
         check = {"canvas": canvas, "drawn": drawn, "zoom": zoom}[command]
         last = args[3] if command != "zoom" else int(args[3])
         return check(args[0], int(args[1]), int(args[2]), last)
-    return {"saved": saved, "same": same}[command](*args)
+    return {"saved": saved, "same": same, "clip": clip, "pattern": pattern,
+            "pasted": pasted}[command](*args)
 
 
 if __name__ == "__main__":
