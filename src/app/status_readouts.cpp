@@ -36,7 +36,8 @@ void StatusReadouts::Refresh() {
     if (!panel_.Item().IsChosen()) {
         budgetPane_->clear(); // nothing is shown, nothing to count
     } else {
-        const ColourCount count = ViewColourCount(panel_);
+        // A floating selection counts: its colours go into the file once it is placed.
+        const ColourCount count = panel_.ViewColoursOncePlaced();
         budgetPane_->setText(ToQString(ColourBudgetText(count)));
         budgetPane_->setStyleSheet(count.WillMerge() ? QStringLiteral("color: #b00000;")
                                                      : QString());

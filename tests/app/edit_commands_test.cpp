@@ -101,6 +101,9 @@ TEST_F(EditCommandsWindow, PasteFloatsAnotherProgramsPictureAndSaysWhenItIsOverT
     OfferPng(many);
     Key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Prompt(), ToQString(kPasteOverBudgetText));
+    QCoreApplication::processEvents(); // the budget pane reads the pictures after repaints
+    EXPECT_TRUE(Find<QLabel>("colourBudget")->text().contains(QStringLiteral("750/254")))
+        << Find<QLabel>("colourBudget")->text().toStdString();
 
     QApplication::clipboard()->clear();
     Key(Qt::Key_V, Qt::ControlModifier);
