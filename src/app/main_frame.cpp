@@ -27,6 +27,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QToolTip>
 #include <QWindow>
 
 namespace pattik {
@@ -58,6 +59,9 @@ class BarArea : public QWidget {
     QWidget* palette_;
     QWidget* panel_;
 };
+
+// How long a status text shows in full above the status bar.
+constexpr int kSayingShownMs = 4000;
 
 void PaintWithBarColour(QWidget* bar) {
     QPalette colours = bar->palette();
@@ -212,6 +216,11 @@ void CMainFrame::CreateEditCommands() {
 
 void CMainFrame::Say(const QString& text) {
     promptPane_->setText(text);
+    promptPane_->setToolTip(text);
+    // The window is narrow and the readouts take most of the status bar: the whole text also
+    // shows for a moment just above it.
+    QToolTip::showText(promptPane_->mapToGlobal(QPoint(0, -promptPane_->height() - 4)), text,
+                       promptPane_, QRect(), kSayingShownMs);
 }
 
 void CMainFrame::StartDocument(const QString& path) {
@@ -246,6 +255,7 @@ bool CMainFrame::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
         promptPane_->setText(tip.isEmpty() ? ToQString(kIdlePrompt) : tip.section(u'\n', 0, 0));
+        promptPane_->setToolTip(promptPane_->text()); // the whole of what the pane cuts off
         return true;
     }
     if (event->type() == QEvent::WindowDeactivate) {
