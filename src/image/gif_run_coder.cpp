@@ -1,5 +1,9 @@
 #include "image/gif_run_coder.h"
 
+#include "raster/pixel_runs.h"
+
+#include <algorithm>
+
 namespace pattik {
 namespace {
 
@@ -169,10 +173,35 @@ void GifRunCoder::FlushRun() {
     runCount_ = 0;
 }
 
+// A stretch of pixels each unlike the next is a stretch of literals, each a plain code
+// that changes neither the code width nor the clear: they go to the packer together, up to
+// the code before the one that does. The row's last pixel is left, as a run may go on into
+// the next row. Returns how many pixels were sent.
+int GifRunCoder::EmitLonePixels(const std::uint8_t* pixels, int count) {
+    int lone = 0;
+    while (lone + 1 < count && pixels[lone] != pixels[lone + 1]) {
+        ++lone;
+    }
+    const int plain = std::min({lone, bump_ - codeCount_ - 1, clearLimit_ - codeCount_ - 1});
+    if (plain <= 0) {
+        return 0;
+    }
+    packer_.EmitEach(pixels, static_cast<std::size_t>(plain), codeWidth_);
+    codeCount_ += plain;
+    justCleared_ = false;
+    return plain;
+}
+
 // Adds a row's pixels to the run being collected, a whole run of equal values at a time.
 void GifRunCoder::AddPixels(const std::uint8_t* pixels, int count) {
     int i = 0;
     while (i < count) {
+        if (runCount_ == 0) {
+            i += EmitLonePixels(pixels + i, count - i);
+            if (i == count) {
+                break;
+            }
+        }
         const int pixel = pixels[i];
         if (runCount_ > 0 && (pixel != runPixel_ || runCount_ == kLongestRun)) {
             if (runCount_ == 1) {
@@ -181,17 +210,17 @@ void GifRunCoder::AddPixels(const std::uint8_t* pixels, int count) {
             } else {
                 FlushRun();
             }
+            continue; // the next run starts at this pixel, perhaps a stretch of lone ones
         }
         if (runCount_ == 0) {
             runPixel_ = pixel;
         }
         // The run's length in this row, without passing the longest run counted at once.
-        int end = i + 1;
         const int room = kLongestRun - runCount_;
         const int limit = count - i > room ? i + room : count;
-        while (end < limit && pixels[end] == pixel) {
-            ++end;
-        }
+        const int end =
+            i + static_cast<int>(LeadingByteRun(pixels + i, static_cast<std::size_t>(limit - i),
+                                                static_cast<std::uint8_t>(pixel)));
         runCount_ += end - i;
         i = end;
     }

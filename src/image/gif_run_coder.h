@@ -53,6 +53,7 @@ class GifRunCoder {
     void SendWithTable(int count);
     void FlushRun();
     void AddPixels(const std::uint8_t* pixels, int count);
+    int EmitLonePixels(const std::uint8_t* pixels, int count);
 
     GifCodePacker packer_;
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -86,6 +87,63 @@ INSTANTIATE_TEST_SUITE_P(
                   {{7, 7, 7, 7, 7, 7, 7, 7, 7, 7}},
                   {0x08, 0x07, 0x00, 0x0F, 0x08, 0x1C, 0x48, 0x30, 0x20, 0x00}}),
     [](const auto& test) { return std::string(test.param.name); });
+
+// Larger pictures whose every byte was checked against independent decoders when the
+// writer was first made: any change in speed must leave these bytes exactly as they are.
+// Each picture crosses many code-width steps and clears; the mixes put runs of every
+// length between lone pixels, so each way the coder sends pixels meets each of the others.
+std::uint64_t Fnv1a(const Bytes& bytes) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const std::uint8_t byte : bytes) {
+        hash = (hash ^ byte) * 1099511628211ull;
+    }
+    return hash;
+}
+
+TEST(GifWriter, TheBytesOfLargePicturesStayAsTheyWere) {
+    struct Picture {
+        const char* name;
+        int bits;
+        int values;     // pixel values drawn from 0 .. values - 1
+        int longestRun; // runs of 1 .. longestRun equal pixels
+        std::size_t size;
+        std::uint64_t hash;
+    };
+    const Picture pictures[] = {
+        {"noise", 8, 256, 1, 76645, 0x02692cb11dfae9d0ull},
+        {"fewColourNoise", 8, 3, 1, 69110, 0x22bcd76f55d5aa7bull},
+        {"shortRuns", 8, 256, 6, 68019, 0x073f8d3e4b5a9852ull},
+        {"longRuns", 8, 6, 3000, 4095, 0x8b90e28935edbf8aull},
+        {"mixedRuns", 8, 40, 300, 11410, 0x648ee30ab92ef251ull},
+        {"fourBitMix", 4, 16, 40, 15507, 0x16dee5e24b9b0f3full},
+        {"oneBitMix", 1, 2, 70, 6997, 0xba5b53a46f8ab9d8ull},
+    };
+    for (const Picture& picture : pictures) {
+        std::mt19937 random(11);
+        CxImage image(kImageTypeGif);
+        ASSERT_NE(image.Create(317, 211, picture.bits, kImageTypeGif), nullptr);
+        int left = 0;
+        std::uint8_t value = 0;
+        for (int y = 0; y < 211; ++y) {
+            for (int x = 0; x < 317; ++x) {
+                if (left == 0) {
+                    value =
+                        static_cast<std::uint8_t>(random() % static_cast<unsigned>(picture.values));
+                    // Lone pixels half the time in the mixes, as in a drawing.
+                    left = picture.longestRun == 1 || random() % 2 == 0
+                               ? 1
+                               : 1 + static_cast<int>(random() %
+                                                      static_cast<unsigned>(picture.longestRun));
+                }
+                --left;
+                image.SetPixelIndex(x, y, value);
+            }
+        }
+        const Bytes file = Encoded(image);
+        EXPECT_EQ(file.size(), picture.size) << picture.name;
+        EXPECT_EQ(Fnv1a(file), picture.hash) << picture.name;
+    }
+}
 
 TEST(GifWriter, ControlFlagsFollowTheTransparentIndex) {
     for (const auto& [index, flags, written] :
