@@ -5,12 +5,6 @@
 #include <algorithm>
 
 namespace pattik {
-namespace {
-
-constexpr int kOpaqueFrom = 128;
-
-} // namespace
-
 QImage ClipboardImage(const DeviceBitmap& picture) {
     QImage image(picture.Width(), picture.Height(), QImage::Format_ARGB32);
     for (int y = 0; y < picture.Height(); ++y) {
@@ -37,7 +31,7 @@ DeviceBitmap PastedPicture(const QImage& image, int maxWidth, int maxHeight) {
         const auto* row = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         for (int x = 0; x < width; ++x) {
             const QRgb pixel = row[x];
-            picture.At(x, y) = qAlpha(pixel) < kOpaqueFrom
+            picture.At(x, y) = qAlpha(pixel) < kOpaqueFromAlpha
                                    ? kTransparentMagenta
                                    : RGB(static_cast<std::uint8_t>(qRed(pixel)),
                                          static_cast<std::uint8_t>(qGreen(pixel)),

@@ -22,8 +22,6 @@ namespace {
 constexpr std::uintmax_t kMaxPngBytes = 16u << 20;
 constexpr std::size_t kPngSignatureBytes = 8;
 constexpr int kRgbaChannels = 4;
-// A pixel at least half opaque shows its colour; anything fainter is left empty.
-constexpr png_byte kOpaqueFrom = 128;
 // Nothing the pixels need is larger than a picture of this side, and no file of ours holds
 // more than a few chunks libpng would keep.
 constexpr png_uint_32 kLargestPngSide = 4096;
@@ -211,7 +209,8 @@ PngReadResult ReadPngPicture(const std::string& path, Size size) {
         const png_byte* rgba = rows[static_cast<std::size_t>(y)];
         COLORREF* row = picture.Row(y);
         for (int x = 0; x < size.cx; ++x, rgba += kRgbaChannels) {
-            row[x] = rgba[3] < kOpaqueFrom ? kTransparentMagenta : RGB(rgba[0], rgba[1], rgba[2]);
+            row[x] =
+                rgba[3] < kOpaqueFromAlpha ? kTransparentMagenta : RGB(rgba[0], rgba[1], rgba[2]);
         }
     }
     return PngReadResult{std::move(picture), {}};

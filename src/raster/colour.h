@@ -26,6 +26,10 @@ constexpr bool IsColour(COLORREF colour) {
     return (colour & 0xFF000000u) == 0;
 }
 
+// A pixel of another program's picture (a PNG, the clipboard) less opaque than this alpha
+// is empty here; any other takes its colour without the alpha.
+inline constexpr std::uint8_t kOpaqueFromAlpha = 128;
+
 // What GetPixel and SetPixel answer for a pixel outside the clip box.
 inline constexpr COLORREF kInvalidColour = 0xFFFFFFFF;
 
