@@ -74,15 +74,20 @@ void CEditPanelWidget::InvalidateAll(bool erase) {
 }
 
 void CEditPanelWidget::paintEvent(QPaintEvent* event) {
-    if (panel_ != nullptr) {
-        DrawingContext client(&client_);
-        panel_->Paint(client);
-    }
     // Drawn pixel for pixel; on a scaled screen each pixel grows as a block, never smoothed.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    const QRect area = event->rect();
-    painter.drawImage(area, WrapBitmap(client_), area);
+    const QImage shown = WrapBitmap(client_);
+    // Each rectangle that asked for a repaint (a hover asks for a few canvas cells and
+    // preview pixels) is painted alone: what lies between them is left as it is.
+    for (const QRect& area : event->region()) {
+        if (panel_ != nullptr) {
+            DrawingContext client(&client_);
+            client.IntersectClipRect(ToRect(area));
+            panel_->Paint(client);
+        }
+        painter.drawImage(area, shown, area);
+    }
 }
 
 void CEditPanelWidget::SetPointerShape(PointerShape shape) {

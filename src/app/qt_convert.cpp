@@ -3,6 +3,7 @@
 #include "raster/bitmap_resources.h"
 
 #include <bit>
+#include <cstdint>
 
 namespace pattik {
 
@@ -13,6 +14,11 @@ static_assert(sizeof(COLORREF) == 4);
 QRect ToQRect(const RECT& rect) {
     return QRect(static_cast<int>(rect.left), static_cast<int>(rect.top),
                  static_cast<int>(Width(rect)), static_cast<int>(Height(rect)));
+}
+
+RECT ToRect(const QRect& rect) {
+    return ClampedRect(rect.x(), rect.y(), std::int64_t{rect.x()} + rect.width(),
+                       std::int64_t{rect.y()} + rect.height());
 }
 
 QImage WrapBitmap(const DeviceBitmap& bitmap) {

@@ -27,6 +27,7 @@ inline COLORREF ToColorRef(const QColor& colour) {
 
 // A RECT leaves out its right and bottom edges, as a QRect's width and height do.
 QRect ToQRect(const RECT& rect);
+RECT ToRect(const QRect& rect);
 
 inline QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

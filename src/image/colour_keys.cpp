@@ -12,14 +12,14 @@ constexpr int kKeyedIndex = 255;
 
 // What a keyed picture made from the bitmap draws at its own size, without the picture: a
 // pixel that is not magenta is copied, a magenta one leaves the target's colour (its unused
-// fourth byte cleared, as a 24-bit picture's would be).
-void DrawNaturalSizeWithoutMagenta(const DeviceBitmap& bitmap, DeviceBitmap& target,
+// fourth byte cleared, as a 24-bit picture's would be). Returns the box it went over.
+RECT DrawNaturalSizeWithoutMagenta(const DeviceBitmap& bitmap, DeviceBitmap& target,
                                    const RECT& clipBox, int x, int y) {
     const RECT area = Intersect(
         ClampedRect(x, y, std::int64_t{x} + bitmap.Width(), std::int64_t{y} + bitmap.Height()),
         clipBox);
     if (IsEmpty(area)) {
-        return;
+        return RECT{};
     }
     for (int py = area.top; py < area.bottom; ++py) {
         const COLORREF* in = bitmap.Row(py - y) + (area.left - x);
@@ -29,6 +29,7 @@ void DrawNaturalSizeWithoutMagenta(const DeviceBitmap& bitmap, DeviceBitmap& tar
             out[px] = colour == kTransparentMagenta ? out[px] & 0x00FFFFFF : colour;
         }
     }
+    return area;
 }
 
 } // namespace
@@ -48,7 +49,8 @@ void DrawWithoutMagenta(const DeviceBitmap& bitmap, DrawingContext& target, int 
     const bool naturalSize =
         !bitmap.IsEmpty() && (cx < 0 || cx == bitmap.Width()) && (cy < 0 || cy == bitmap.Height());
     if (naturalSize && clip == nullptr && target.Bitmap() != nullptr) {
-        DrawNaturalSizeWithoutMagenta(bitmap, *target.Bitmap(), target.GetClipBox(), x, y);
+        target.NoteChange(
+            DrawNaturalSizeWithoutMagenta(bitmap, *target.Bitmap(), target.GetClipBox(), x, y));
         return;
     }
     CxImageGif picture;

@@ -160,6 +160,7 @@ int CxImage::Draw(DrawingContext* dc, int x, int y, int cx, int cy, const RECT* 
     if (transparent && GetPaletteSize() == 0 && cx == GetWidth() && cy == GetHeight() &&
         header.biBitCount == kTrueColourBits && dc->Bitmap() != nullptr) {
         DrawKeyedTrueColour(*dc->Bitmap(), box, x, y);
+        dc->NoteChange(box);
         return 1;
     }
 

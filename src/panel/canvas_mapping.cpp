@@ -70,4 +70,34 @@ RECT CanvasMapping::ImageToCanvas(Point pixel) const {
                        canvas.top + FirstCell(row + 1, Height(source), Height(canvas)));
 }
 
+RECT CanvasMapping::PictureAreaToCanvas(const RECT& area) const {
+    const RECT source = SourceArea();
+    const RECT shown = Intersect(area, source);
+    if (IsEmpty(shown)) {
+        return RECT{};
+    }
+    const RECT canvas = Canvas();
+    const auto cell = [](std::int64_t origin, std::int64_t i, std::int64_t sourceLength,
+                         std::int64_t canvasLength) {
+        return origin + FirstCell(i, sourceLength, canvasLength);
+    };
+    return ClampedRect(
+        cell(canvas.left, std::int64_t{shown.left} - source.left, Width(source), Width(canvas)),
+        cell(canvas.top, std::int64_t{shown.top} - source.top, Height(source), Height(canvas)),
+        cell(canvas.left, std::int64_t{shown.right} - source.left, Width(source), Width(canvas)),
+        cell(canvas.top, std::int64_t{shown.bottom} - source.top, Height(source), Height(canvas)));
+}
+
+RECT CanvasMapping::CanvasToPictureArea(const RECT& client) const {
+    const RECT shown = Intersect(client, Canvas());
+    if (IsEmpty(shown) || IsEmpty(SourceArea())) {
+        return RECT{};
+    }
+    // Inside the canvas ClientToImage never truncates a negative value, so the last pixel's
+    // successor bounds the block.
+    const Point first = ClientToImage(Point{shown.left, shown.top});
+    const Point last = ClientToImage(Point{shown.right - 1, shown.bottom - 1});
+    return ClampedRect(first.x, first.y, std::int64_t{last.x} + 1, std::int64_t{last.y} + 1);
+}
+
 } // namespace pattik

@@ -29,6 +29,12 @@ class CanvasMapping {
     // is not in view. Every client point in it maps back to that pixel.
     RECT ImageToCanvas(Point pixel) const;
 
+    // The canvas rectangle that shows a block of picture pixels (its part in view), and the
+    // block of picture pixels a canvas rectangle shows: each the smallest that holds all of
+    // the other's pixels, so a repaint of one needs exactly the other.
+    RECT PictureAreaToCanvas(const RECT& area) const;
+    RECT CanvasToPictureArea(const RECT& client) const;
+
     // The picture pixels the canvas shows: from the offset, trunc(2w / scale) by
     // trunc(2h / scale), stretched over the whole canvas.
     RECT SourceArea() const;

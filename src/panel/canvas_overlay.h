@@ -16,6 +16,9 @@ class CanvasOverlay {
 
     // Called by every repaint once the view is composed; draws in picture pixels.
     virtual void DrawOverlay(const CEditPanel& panel, DrawingContext& composition) const = 0;
+    // The picture pixels DrawOverlay may change as things stand now. The panel repaints
+    // where the overlay was shown and where it will be, and nothing else, when it moves.
+    virtual RECT OverlayArea(const CEditPanel& panel) const = 0;
 };
 
 } // namespace pattik

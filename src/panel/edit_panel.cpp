@@ -82,7 +82,11 @@ DeviceBitmap& CEditPanel::MutableImage(ViewMode mode) {
 }
 
 DrawingContext CEditPanel::ImageContext(ViewMode mode) {
-    return DrawingContext(&MutableImage(mode));
+    DrawingContext context(&MutableImage(mode));
+    if (mode == view_.viewMode) {
+        context.RecordChangesIn(&pictureChanges_);
+    }
+    return context;
 }
 
 CanvasMapping CEditPanel::Mapping() const {
@@ -185,12 +189,13 @@ bool CEditPanel::SetTool(ToolKind tool) {
 }
 
 bool CEditPanel::SetFillStyle(int style) {
-    return StoreIfOffered(options_.fillStyle, style,
-                          {kOutlineOnly, kFilledWithOtherColour, kFilledWithDrawingColour});
+    return RepaintOverlayIf(
+        StoreIfOffered(options_.fillStyle, style,
+                       {kOutlineOnly, kFilledWithOtherColour, kFilledWithDrawingColour}));
 }
 
 bool CEditPanel::SetLineWidth(int width) {
-    return StoreIfOffered(options_.lineWidth, width, {1, 3, 5, 7});
+    return RepaintOverlayIf(StoreIfOffered(options_.lineWidth, width, {1, 3, 5, 7}));
 }
 
 bool CEditPanel::SetSpraySize(int size) {
@@ -198,7 +203,16 @@ bool CEditPanel::SetSpraySize(int size) {
 }
 
 bool CEditPanel::SetEraserSize(int size) {
-    return StoreIfOffered(options_.eraserSize, size, {2, 4, 6, 10});
+    return RepaintOverlayIf(StoreIfOffered(options_.eraserSize, size, {2, 4, 6, 10}));
+}
+
+bool CEditPanel::RepaintOverlayIf(bool changed) {
+    // The tools' preview is drawn in the colours and options: under a resting pointer a
+    // change shows at once.
+    if (changed) {
+        InvalidateChanges();
+    }
+    return changed;
 }
 
 void CEditPanel::InvalidateWells() {
@@ -212,6 +226,28 @@ void CEditPanel::InvalidateCanvas() {
 void CEditPanel::InvalidateViews(Size size) {
     viewHost_.Invalidate(PanelGeometry::Preview(size), false);
     viewHost_.Invalidate(PanelGeometry::Canvas(size), false);
+}
+
+void CEditPanel::InvalidateChanges() {
+    const RECT area = Union(Union(pictureChanges_, overlayShown_), OverlayArea());
+    pictureChanges_ = RECT{};
+    InvalidatePictureArea(area);
+}
+
+void CEditPanel::InvalidatePictureArea(const RECT& area) {
+    const Size size = CurrentImageSize();
+    const RECT inPicture = Intersect(area, RECT{0, 0, size.cx, size.cy});
+    if (IsEmpty(inPicture)) {
+        return;
+    }
+    const Point preview = PanelGeometry::kPreviewOrigin;
+    viewHost_.Invalidate(RECT{preview.x + inPicture.left, preview.y + inPicture.top,
+                              preview.x + inPicture.right, preview.y + inPicture.bottom},
+                         false);
+    const RECT cells = Mapping().PictureAreaToCanvas(inPicture);
+    if (!IsEmpty(cells)) {
+        viewHost_.Invalidate(cells, false);
+    }
 }
 
 } // namespace pattik

@@ -98,7 +98,7 @@ class CEditPanel {
 
     // --- Drawing into the pictures ---
     // A drawing context on one of the item's pictures; its size is fixed, its pixels are
-    // the user's.
+    // the user's. What it draws into the picture in view is kept for InvalidateChanges.
     DrawingContext ImageContext(ViewMode mode);
     DrawingContext CurrentImageContext() { return ImageContext(view_.viewMode); }
 
@@ -285,7 +285,9 @@ class CEditPanel {
     // --- Painting and output ---
     // The tools' preview over the picture; null for none. The overlay must outlive its use.
     void SetOverlay(const CanvasOverlay* overlay) { overlay_ = overlay; }
-    // Paints the panel into its client area (a bitmap of the client size).
+    // Paints the panel into its client area (a bitmap of the client size): only what the
+    // client context's clip box takes, so a repaint of a few canvas cells composes only the
+    // few picture pixels they show.
     void Paint(DrawingContext& client);
     // The display picture as it is saved and shown: its guide, then a window of the wear
     // picture or the DP picture itself, as the item's catalogue entry says.
@@ -302,6 +304,11 @@ class CEditPanel {
     void InvalidateViews() { InvalidateViews(CurrentImageSize()); }
     // The same for a picture of the size given, whichever picture is shown.
     void InvalidateViews(Size size);
+    // Repaints only what changed since the last paint: the pixels drawn through a picture
+    // context, and the overlay where it was shown and where it is now.
+    void InvalidateChanges();
+    // Repaints the preview pixels and the canvas cells of a block of the picture in view.
+    void InvalidatePictureArea(const RECT& area);
     // Repaints the whole panel, erased first.
     void InvalidateAll() { viewHost_.InvalidateAll(true); }
     // Repaints the two colour wells, without erasing.
@@ -357,12 +364,22 @@ class CEditPanel {
     void ComposeDp(DrawingContext& composition);
     void ComposeHair(DrawingContext& composition);
     void PaintWells(DrawingContext& client);
+    // The block of the picture in view that the preview and canvas pixels of a client
+    // rectangle show.
+    RECT PictureAreaUnder(const RECT& client) const;
+    RECT OverlayArea() const;
+    // Repaints the overlay where it was shown and where it is when `changed`; returns it.
+    bool RepaintOverlayIf(bool changed);
     void CopyCompositionToScreen(DrawingContext& client, DrawingContext& composition);
 
     ViewHost& viewHost_;
     ControlHost& controlHost_;
     DialogHost& dialogHost_;
     const CanvasOverlay* overlay_ = nullptr;
+    // What changed since the last repaint was asked for, in picture pixels: drawn through a
+    // picture context, and where the last paint showed the overlay.
+    RECT pictureChanges_{};
+    RECT overlayShown_{};
 
     // The grid at zoom 4, 6 and 10.
     std::array<bool, 3> pixelGrid_{};

@@ -3,13 +3,15 @@
 
 #include "res/string_table.h"
 
+#include <utility>
+
 namespace pattik {
 
 bool CEditPanel::SetPrimaryColour(COLORREF colour) {
     if (!IsColour(colour)) {
         return false;
     }
-    colours_.primaryColour = colour;
+    RepaintOverlayIf(std::exchange(colours_.primaryColour, colour) != colour);
     return true;
 }
 
@@ -17,7 +19,7 @@ bool CEditPanel::SetSecondaryColour(COLORREF colour) {
     if (!IsColour(colour)) {
         return false;
     }
-    colours_.secondaryColour = colour;
+    RepaintOverlayIf(std::exchange(colours_.secondaryColour, colour) != colour);
     return true;
 }
 
@@ -64,6 +66,7 @@ void CEditPanel::SetUseSecondary(bool useSecondary) {
     }
     colours_.useSecondary = useSecondary;
     ShowDrawingColourInMixer();
+    RepaintOverlayIf(true);
 }
 
 void CEditPanel::PickColour(bool secondary, COLORREF colour) {

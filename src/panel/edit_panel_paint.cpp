@@ -44,14 +44,22 @@ void CEditPanel::Paint(DrawingContext& client) {
     if (compositionBitmap.IsEmpty() || stripBitmap.IsEmpty()) {
         return;
     }
-    DrawingContext composition(&compositionBitmap);
     const DrawingContext strip(&stripBitmap);
-
     const RECT& stripArea = PanelGeometry::kColourStrip;
     BitBlt(client, stripArea.left, stripArea.top, static_cast<int>(Width(stripArea)),
            static_cast<int>(Height(stripArea)), strip, 0, 0);
     client.FrameRect(PanelGeometry::CanvasFrame(CurrentImageSize()), kBlack);
+    PaintWells(client);
 
+    // The overlay is composed as it stands now wherever this paint reaches; the next change
+    // repaints where it was.
+    overlayShown_ = OverlayArea();
+    const RECT area = PictureAreaUnder(client.GetClipBox());
+    if (IsEmpty(area)) {
+        return;
+    }
+    DrawingContext composition(&compositionBitmap);
+    composition.IntersectClipRect(area);
     switch (view_.viewMode) {
     case ViewMode::Wear:
         ComposeWear(composition);
@@ -63,11 +71,25 @@ void CEditPanel::Paint(DrawingContext& client) {
         ComposeHair(composition);
         break;
     }
-    PaintWells(client);
     if (overlay_ != nullptr) {
         overlay_->DrawOverlay(*this, composition);
     }
     CopyCompositionToScreen(client, composition);
+}
+
+RECT CEditPanel::PictureAreaUnder(const RECT& client) const {
+    const Size size = CurrentImageSize();
+    const RECT preview = Intersect(client, PanelGeometry::Preview(size));
+    const Point origin = PanelGeometry::kPreviewOrigin;
+    const RECT previewArea = IsEmpty(preview)
+                                 ? RECT{}
+                                 : RECT{preview.left - origin.x, preview.top - origin.y,
+                                        preview.right - origin.x, preview.bottom - origin.y};
+    return Union(previewArea, Mapping().CanvasToPictureArea(client));
+}
+
+RECT CEditPanel::OverlayArea() const {
+    return overlay_ != nullptr ? overlay_->OverlayArea(*this) : RECT{};
 }
 
 bool CEditPanel::CopyWearUnderlay(DrawingContext& composition, bool mannequinBehind) {

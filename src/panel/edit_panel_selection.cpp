@@ -81,6 +81,8 @@ void CEditPanel::CommitFloatingSelection() {
 void CEditPanel::DropFloatingSelection() {
     selection_.hasFloatingSelection = false;
     selection_.selectionRect = RECT{};
+    // Where the floating pixels were shown, the picture shows again.
+    InvalidateChanges();
 }
 
 } // namespace pattik

@@ -17,12 +17,13 @@ void DrawMirrorAxis(DrawingContext& client, const CanvasMapping& mapping, int pi
     // At zoom 2 a cell is two screen pixels wide and the line takes its right one.
     const int x = static_cast<int>(cell.left + Width(cell) / 2);
     const RECT canvas = mapping.Canvas();
-    if (x < 0 || x >= bitmap->Width()) {
+    const RECT clip = client.GetClipBox();
+    if (x < clip.left || x >= clip.right) {
         return;
     }
     // The dashes start at the canvas's top, so scrolling never makes them crawl.
-    const int top = std::max(canvas.top, 0);
-    const int bottom = std::min(canvas.bottom, bitmap->Height());
+    const int top = std::max(canvas.top, clip.top);
+    const int bottom = std::min(canvas.bottom, clip.bottom);
     for (int y = top; y < bottom; ++y) {
         const bool dark = ((y - canvas.top) / kMirrorAxisDash) % 2 == 0;
         bitmap->At(x, y) = dark ? kBlack : kWhite;

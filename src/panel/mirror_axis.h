@@ -3,6 +3,8 @@
 #include "panel/canvas_mapping.h"
 #include "raster/drawing_context.h"
 
+#include <cstdint>
+
 namespace pattik {
 
 // Mirror drawing reflects a picture about the vertical axis through its middle column: the
@@ -13,6 +15,14 @@ constexpr int MirroredColumn(int x, int width) {
 }
 constexpr int MirrorAxisColumn(int width) {
     return (width - 1) / 2;
+}
+// The block a block of pixels goes to: its columns mirrored, its rows as they are.
+constexpr RECT MirroredArea(const RECT& area, int width) {
+    if (IsEmpty(area)) {
+        return RECT{};
+    }
+    return ClampedRect(std::int64_t{width} - area.right, area.top, std::int64_t{width} - area.left,
+                       area.bottom);
 }
 
 // The axis as the canvas shows it: a line one screen pixel wide down the middle of the axis

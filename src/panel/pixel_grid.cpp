@@ -11,6 +11,23 @@ std::uint8_t Nudge(std::uint8_t channel, bool darken) {
                                             : channel + (255 - channel) / 4);
 }
 
+// GridColourOver for runs of one colour, which a zoomed picture is made of: each colour is
+// worked out once per run.
+class GridColours {
+  public:
+    COLORREF Over(COLORREF colour) {
+        if (colour != under_) {
+            under_ = colour;
+            line_ = GridColourOver(colour);
+        }
+        return line_;
+    }
+
+  private:
+    COLORREF under_ = kInvalidColour;
+    COLORREF line_ = kInvalidColour;
+};
+
 } // namespace
 
 COLORREF GridColourOver(COLORREF colour) {
@@ -28,28 +45,32 @@ void DrawPixelGrid(DrawingContext& client, const CanvasMapping& mapping) {
     if (bitmap == nullptr || bitmap->IsEmpty()) {
         return;
     }
-    const RECT canvas = mapping.Canvas();
+    // Only the clip box is drawn, so a repaint of a few cells nudges each pixel once.
+    const RECT box = Intersect(mapping.Canvas(), client.GetClipBox());
     const RECT source = mapping.SourceArea();
-    const int top = std::max(canvas.top, 0);
-    const int bottom = std::min(canvas.bottom, bitmap->Height());
-    const int left = std::max(canvas.left, 0);
-    const int right = std::min(canvas.right, bitmap->Width());
+    const int top = box.top;
+    const int bottom = box.bottom;
+    const int left = box.left;
+    const int right = box.right;
     if (left >= right || top >= bottom) {
         return;
     }
+    // Only the pixels shown in the box can have their lines in it.
+    const RECT shown = mapping.CanvasToPictureArea(box);
     // The border before each pixel but the first: where the canvas shows its left column.
     std::vector<bool> columnLine(static_cast<std::size_t>(right - left), false);
-    for (int column = source.left + 1; column < source.right; ++column) {
+    GridColours colours;
+    for (int column = std::max(source.left + 1, shown.left); column < shown.right; ++column) {
         const int x = mapping.ImageToCanvas(Point{column, source.top}).left;
         if (x < left || x >= right) {
             continue;
         }
         columnLine[static_cast<std::size_t>(x - left)] = true;
         for (int y = top; y < bottom; ++y) {
-            bitmap->At(x, y) = GridColourOver(bitmap->At(x, y));
+            bitmap->At(x, y) = colours.Over(bitmap->At(x, y));
         }
     }
-    for (int row = source.top + 1; row < source.bottom; ++row) {
+    for (int row = std::max(source.top + 1, shown.top); row < shown.bottom; ++row) {
         const int y = mapping.ImageToCanvas(Point{source.left, row}).top;
         if (y < top || y >= bottom) {
             continue;
@@ -58,7 +79,7 @@ void DrawPixelGrid(DrawingContext& client, const CanvasMapping& mapping) {
         for (int x = left; x < right; ++x) {
             // A crossing is nudged once, by its column's line.
             if (!columnLine[static_cast<std::size_t>(x - left)]) {
-                line[x] = GridColourOver(line[x]);
+                line[x] = colours.Over(line[x]);
             }
         }
     }

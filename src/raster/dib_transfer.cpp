@@ -97,6 +97,7 @@ int SetDIBitsToDevice(DrawingContext& context, int x, int y, int w, int h, const
         x, y, static_cast<int>(std::min<std::int64_t>(std::int64_t{x} + columns, INT32_MAX)),
         static_cast<int>(std::min<std::int64_t>(std::int64_t{y} + h, INT32_MAX))};
     const RECT box = Intersect(target, context.GetClipBox());
+    context.NoteChange(box);
     DeviceBitmap& bitmap = *context.Bitmap();
     for (int py = box.top; py < box.bottom; ++py) {
         const std::int64_t dibRow = std::int64_t{y} + h - 1 - py;

@@ -51,6 +51,7 @@ COLORREF DrawingContext::SetPixel(int x, int y, COLORREF colour) {
         return kInvalidColour;
     }
     bitmap_->At(x, y) = colour & 0x00FFFFFF;
+    NoteChange(RECT{x, y, x + 1, y + 1});
     return colour & 0x00FFFFFF;
 }
 
@@ -63,6 +64,7 @@ COLORREF DrawingContext::GetPixel(int x, int y) const {
 
 bool DrawingContext::FillRect(const RECT& rect, COLORREF colour) {
     const RECT box = Intersect(rect, GetClipBox());
+    NoteChange(box);
     for (int y = box.top; y < box.bottom; ++y) {
         std::fill(bitmap_->Row(y) + box.left, bitmap_->Row(y) + box.right, colour & 0x00FFFFFF);
     }
@@ -93,6 +95,7 @@ void DrawingContext::Paint(const ShapeCoverage& shape) {
     const RECT window = shape.pen.Window();
     const bool paintGaps = backgroundMode_ == BackgroundMode::Opaque;
     const bool paintBrush = brush_.style == BrushStyle::Solid;
+    NoteChange(window);
     for (int y = window.top; y < window.bottom; ++y) {
         COLORREF* row = bitmap_->Row(y);
         for (int x = window.left; x < window.right; ++x) {

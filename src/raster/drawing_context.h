@@ -69,6 +69,16 @@ class DrawingContext {
     // Replaces the clip rectangle; nullopt removes it.
     void SelectClipRect(std::optional<RECT> rect);
 
+    // From now on every drawing call through this context adds the box of pixels it may
+    // have changed to *changes (null stops it), so a caller can repaint only those.
+    void RecordChangesIn(RECT* changes) { changes_ = changes; }
+    // Adds a box to the recorded changes; for drawing that writes the bitmap itself.
+    void NoteChange(const RECT& box) {
+        if (changes_ != nullptr) {
+            *changes_ = Union(*changes_, box);
+        }
+    }
+
     // Sets one pixel (no raster operation); kInvalidColour when the pixel is clipped.
     COLORREF SetPixel(int x, int y, COLORREF colour);
     // kInvalidColour for a pixel outside the clip box.
@@ -113,6 +123,7 @@ class DrawingContext {
     StretchMode stretchMode_ = StretchMode::BlackOnWhite;
     std::optional<RECT> clip_;
     Point position_;
+    RECT* changes_ = nullptr;
 };
 
 // Copies a w x h block from (sx, sy) of the source context's bitmap to (x, y) of the

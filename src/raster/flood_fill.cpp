@@ -144,6 +144,8 @@ bool DrawingContext::ExtFloodFill(int x, int y, COLORREF colour) {
     if (brush_.style == BrushStyle::Null) {
         return true;
     }
+    // The region may reach anywhere in the clip box.
+    NoteChange(box);
     const COLORREF fillColour = brush_.colour & 0x00FFFFFF;
     if (rop_ == RasterOp::CopyPen) {
         if (fillColour == colour) {

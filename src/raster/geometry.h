@@ -49,6 +49,18 @@ constexpr RECT Intersect(const RECT& a, const RECT& b) {
     return IsEmpty(r) ? RECT{} : r;
 }
 
+// The smallest rectangle holding both; an empty one adds nothing.
+constexpr RECT Union(const RECT& a, const RECT& b) {
+    if (IsEmpty(a)) {
+        return IsEmpty(b) ? RECT{} : b;
+    }
+    if (IsEmpty(b)) {
+        return a;
+    }
+    return RECT{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                std::max(a.bottom, b.bottom)};
+}
+
 // A rectangle from 64-bit edges, each clamped into the int range.
 constexpr RECT ClampedRect(std::int64_t left, std::int64_t top, std::int64_t right,
                            std::int64_t bottom) {

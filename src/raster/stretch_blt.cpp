@@ -103,6 +103,7 @@ bool BitBlt(DrawingContext& destination, int x, int y, int w, int h, const Drawi
     if (IsEmpty(box)) {
         return true;
     }
+    destination.NoteChange(box);
     const auto columns = static_cast<std::size_t>(Width(box));
     // A copy within one bitmap may overlap itself, so rows go through a buffer.
     std::vector<COLORREF> row(columns);
@@ -130,6 +131,7 @@ bool StretchBlt(DrawingContext& destination, int x, int y, int w, int h,
     if (IsEmpty(box)) {
         return true;
     }
+    destination.NoteChange(box);
     std::vector<SourceRun> columns;
     for (int px = box.left; px < box.right; ++px) {
         const SourceRun run = SourcesOf(std::int64_t{px} - x, w, sw);

@@ -74,14 +74,18 @@ void CanvasTools::Press(const PointerEvent& event, MouseButton button) {
 void CanvasTools::RunStep(const std::function<void()>& step) {
     if (!panel_.MirrorDrawing() || !RowOf(panel_.Options().currentTool).mirrored) {
         step();
+        // What the step drew, and its preview where it was and where it is now.
+        panel_.InvalidateChanges();
         return;
     }
     const DeviceBitmap before = panel_.CurrentImage();
     step();
     DeviceBitmap* picture = panel_.CurrentImageContext().Bitmap();
     if (picture != nullptr) {
-        MirrorChangedPixels(before, *picture, panel_.CurrentImageSize());
+        const RECT changed = MirrorChangedPixels(before, *picture, panel_.CurrentImageSize());
+        panel_.InvalidatePictureArea(changed);
     }
+    panel_.InvalidateChanges();
 }
 
 bool CanvasTools::PassesGuards() {
@@ -154,7 +158,7 @@ void CanvasTools::OnMouseMove(const PointerEvent& event) {
     gesture_.previewShown = InCanvasFrame(p);
     gesture_.anchorPoint = q;
     gesture_.currentPoint = q;
-    panel_.InvalidateViews();
+    panel_.InvalidateChanges();
 }
 
 void CanvasTools::OnMouseLeave() {
@@ -162,7 +166,7 @@ void CanvasTools::OnMouseLeave() {
     // the tool's preview goes with it. A stroke keeps its own until the release.
     if (!inStroke_ && gesture_.previewShown) {
         gesture_.previewShown = false;
-        panel_.InvalidateViews();
+        panel_.InvalidateChanges();
     }
 }
 
@@ -200,7 +204,7 @@ void CanvasTools::MarkStrokeUnsaved() {
 void CanvasTools::StopTimerStroke() {
     const ToolRow& row = RowOf(panel_.Options().currentTool);
     if (inStroke_ && row.tick != nullptr && row.release != nullptr) {
-        row.release(tool_, gesture_.currentPoint, MouseButton::Left);
+        RunStep([&] { row.release(tool_, gesture_.currentPoint, MouseButton::Left); });
     }
 }
 
@@ -282,7 +286,6 @@ void CanvasTools::CancelDrag() {
 }
 
 void CanvasTools::OnDelete() {
-    // The floating pixels are dropped; the picture shows the change at its next repaint.
     panel_.DropFloatingSelection();
 }
 

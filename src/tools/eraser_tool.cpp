@@ -32,6 +32,15 @@ void PreviewEraser(const CEditPanel& panel, const Gesture& gesture, DrawingConte
     composition.SetROP2(previous);
 }
 
+RECT EraserPreviewArea(const CEditPanel& panel, const Gesture& gesture) {
+    if (!gesture.previewShown) {
+        return RECT{};
+    }
+    const RECT square = EraserSquare(gesture.anchorPoint, panel.Options().eraserSize);
+    return ClampedRect(std::int64_t{square.left} - 1, std::int64_t{square.top} - 1,
+                       std::int64_t{square.right} + 1, std::int64_t{square.bottom} + 1);
+}
+
 // Both buttons erase alike, only where the pointer is reported: nothing is drawn between
 // two reported positions.
 void EraseAt(ToolContext& tool, Point q, MouseButton) {

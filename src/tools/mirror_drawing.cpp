@@ -19,15 +19,16 @@ bool SameSize(const DeviceBitmap& a, const DeviceBitmap& b) {
 
 } // namespace
 
-void MirrorChangedPixels(const DeviceBitmap& before, DeviceBitmap& picture, Size area) {
+RECT MirrorChangedPixels(const DeviceBitmap& before, DeviceBitmap& picture, Size area) {
     if (!SameSize(before, picture)) {
-        return;
+        return RECT{};
     }
     // The mirror is taken about the area's own middle, even when the bitmap is wider.
     const Size clipped = ClippedArea(picture, area);
     if (clipped.cx != area.cx) {
-        return;
+        return RECT{};
     }
+    RECT changed{};
     const int width = area.cx;
     for (int y = 0; y < clipped.cy; ++y) {
         const COLORREF* was = before.Row(y);
@@ -38,11 +39,14 @@ void MirrorChangedPixels(const DeviceBitmap& before, DeviceBitmap& picture, Size
             const bool rightChanged = row[mirror] != was[mirror];
             if (leftChanged) {
                 row[mirror] = row[x];
+                changed = Union(changed, RECT{mirror, y, mirror + 1, y + 1});
             } else if (rightChanged) {
                 row[x] = row[mirror];
+                changed = Union(changed, RECT{x, y, x + 1, y + 1});
             }
         }
     }
+    return changed;
 }
 
 void FlipColumns(DeviceBitmap& bitmap, Size area) {
@@ -69,9 +73,17 @@ void DrawWithMirrorImage(DrawingContext& composition, Size area,
 
     // Drawn over the flipped pixels and flipped back, the preview lands at its mirror
     // position over what is really there.
+    // The clip flips with the pixels, so the mirrored preview is drawn where the clip lets
+    // the plain one be: in the part of the composition being repainted.
+    const std::optional<RECT> clip = composition.GetClipRect();
+    if (clip) {
+        composition.SelectClipRect(
+            MirroredArea(Intersect(*clip, RECT{0, 0, area.cx, area.cy}), area.cx));
+    }
     FlipColumns(*pixels, area);
     draw(composition);
     FlipColumns(*pixels, area);
+    composition.SelectClipRect(clip);
 
     // The area keeps the mirrored preview where it drew and the plain one elsewhere; outside
     // the area only the plain one counts.

@@ -16,8 +16,8 @@ namespace pattik {
 // After a tool step: every pixel of the area that differs from `before` gives its colour to
 // its mirror position too. Where the step changed a pixel and its mirror both, to different
 // colours, the left one wins, so the picture stays symmetric. A `before` of another size
-// than the picture mirrors nothing.
-void MirrorChangedPixels(const DeviceBitmap& before, DeviceBitmap& picture, Size area);
+// than the picture mirrors nothing. Returns the box of the pixels it changed.
+RECT MirrorChangedPixels(const DeviceBitmap& before, DeviceBitmap& picture, Size area);
 
 // Reverses the order of the columns of the area, row by row.
 void FlipColumns(DeviceBitmap& bitmap, Size area);

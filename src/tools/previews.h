@@ -18,6 +18,16 @@ void PreviewPencil(const CEditPanel& panel, const Gesture& gesture, DrawingConte
 void PreviewEraser(const CEditPanel& panel, const Gesture& gesture, DrawingContext& composition);
 void PreviewSelection(const CEditPanel& panel, const Gesture& gesture, DrawingContext& composition);
 
+// The picture pixels a tool's preview of a gesture may change, so that a preview that moves
+// repaints only those.
+using PreviewAreaRoutine = RECT (*)(const CEditPanel& panel, const Gesture& gesture);
+
+// The pencil's, the line's and the two box shapes'.
+RECT ShapePreviewArea(const CEditPanel& panel, const Gesture& gesture);
+RECT EraserPreviewArea(const CEditPanel& panel, const Gesture& gesture);
+// The floating selection and its marquee, or the marquee being dragged.
+RECT SelectionPreviewArea(const CEditPanel& panel, const Gesture& gesture);
+
 // The overlay the panel composes: the current tool's preview of a gesture, looked up in the
 // tool table.
 class ToolPreviews : public CanvasOverlay {
@@ -25,6 +35,7 @@ class ToolPreviews : public CanvasOverlay {
     explicit ToolPreviews(const Gesture& gesture) : gesture_(gesture) {}
 
     void DrawOverlay(const CEditPanel& panel, DrawingContext& composition) const override;
+    RECT OverlayArea(const CEditPanel& panel) const override;
 
   private:
     const Gesture& gesture_;

@@ -55,6 +55,15 @@ void PreviewSelection(const CEditPanel& panel, const Gesture& drag, DrawingConte
     composition.SetBkMode(previousMode);
 }
 
+RECT SelectionPreviewArea(const CEditPanel& panel, const Gesture& drag) {
+    const FloatingSelection& selection = panel.Selection();
+    if (selection.hasFloatingSelection) {
+        const RECT& rect = selection.selectionRect;
+        return ShapeArea(Point{rect.left, rect.top}, Point{rect.right, rect.bottom}, 1);
+    }
+    return drag.previewShown ? ShapeArea(drag.anchorPoint, drag.currentPoint, 1) : RECT{};
+}
+
 void PressSelection(ToolContext& tool, Point q, MouseButton) {
     const FloatingSelection& selection = tool.Selection();
     if (selection.hasFloatingSelection) {
@@ -75,10 +84,8 @@ void DragSelection(ToolContext& tool, Point q, MouseButton) {
         const Point anchor = tool.Drag().anchorPoint;
         tool.MoveSelectionBy(Difference(q.x, anchor.x), Difference(q.y, anchor.y));
         tool.SetDragPoints(q, q);
-        tool.InvalidateViews();
     } else {
         tool.SetDragPoints(tool.Drag().anchorPoint, q);
-        tool.InvalidateViews();
     }
 }
 

@@ -8,6 +8,9 @@
 #include "tools/tool_routines.h"
 #include "tools/tool_steps.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace pattik {
 
 void DrawSegmentShape(DrawingContext& context, const Pen& pen, Point from, Point to) {
@@ -29,6 +32,23 @@ void DrawRectangleShape(DrawingContext& context, const ShapeStyle& style, Point 
 void DrawEllipseShape(DrawingContext& context, const ShapeStyle& style, Point from, Point to) {
     const ShapeStyle::Selected selected(context, style);
     context.Ellipse(from.x, from.y, to.x, to.y);
+}
+
+RECT ShapeArea(Point from, Point to, int penWidth) {
+    // A one-pixel pen stays within the box; a wider one's round brush reaches half its
+    // width out, and a pixel more allows for how its edge is rounded.
+    const std::int64_t grow = penWidth <= 1 ? 0 : penWidth / 2 + 1;
+    return ClampedRect(std::int64_t{std::min(from.x, to.x)} - grow,
+                       std::int64_t{std::min(from.y, to.y)} - grow,
+                       std::int64_t{std::max(from.x, to.x)} + 1 + grow,
+                       std::int64_t{std::max(from.y, to.y)} + 1 + grow);
+}
+
+RECT ShapePreviewArea(const CEditPanel& panel, const Gesture& gesture) {
+    if (!gesture.previewShown) {
+        return RECT{};
+    }
+    return ShapeArea(gesture.anchorPoint, gesture.currentPoint, panel.Options().lineWidth);
 }
 
 namespace {
@@ -80,7 +100,6 @@ Point ShapeEnd(const ToolContext& tool, Point q) {
 template <Constraint Constrain>
 void DragTwoCornerShape(ToolContext& tool, Point q) {
     tool.SetDragPoints(tool.Drag().anchorPoint, ShapeEnd<Constrain>(tool, q));
-    tool.InvalidateViews();
 }
 
 // The release draws the shape from the anchor to where the button came up.

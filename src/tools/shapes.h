@@ -16,6 +16,10 @@ void DrawSegmentShape(DrawingContext& context, const Pen& pen, Point from, Point
 void DrawRectangleShape(DrawingContext& context, const ShapeStyle& style, Point from, Point to);
 void DrawEllipseShape(DrawingContext& context, const ShapeStyle& style, Point from, Point to);
 
+// The pixels a shape between two points may touch with a pen of this width: their box
+// (both points included), grown on every side by as far as a wide pen's round brush reaches.
+RECT ShapeArea(Point from, Point to, int penWidth);
+
 // The eraser's square around a point: half the side (rounded down) to each side of it, so
 // an even side of 2 covers 2 x 2 pixels, the point at the bottom right of the middle. Far
 // points are held within the coordinates a rectangle can hold.

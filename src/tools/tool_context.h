@@ -25,9 +25,9 @@ class ToolContext {
     // What the canvas shows, as last composed.
     const DeviceBitmap& Composition() const { return panel_.CompositionBitmap(); }
 
-    // Drawing into the current picture, then showing it.
+    // Drawing into the current picture. After each step the views repaint what the step
+    // drew through it and where the preview was and is, and nothing else.
     DrawingContext ImageContext() { return panel_.CurrentImageContext(); }
-    void InvalidateViews() { panel_.InvalidateViews(); }
 
     // The gesture.
     void SetDragPoints(Point anchor, Point current) {

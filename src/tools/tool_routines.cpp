@@ -21,19 +21,16 @@ constexpr float kRadiansPerDegree = 0.017453292f;
 void DrawSegment(ToolContext& tool, Point from, Point to, COLORREF colour) {
     DrawingContext image = tool.ImageContext();
     DrawSegmentShape(image, StrokeStyle(tool.Options(), colour).pen, from, to);
-    tool.InvalidateViews();
 }
 
 void DrawRectangle(ToolContext& tool, Point from, Point to, COLORREF colour) {
     DrawingContext image = tool.ImageContext();
     DrawRectangleShape(image, FilledShapeStyle(tool.Options(), tool.Colours(), colour), from, to);
-    tool.InvalidateViews();
 }
 
 void DrawEllipse(ToolContext& tool, Point from, Point to, COLORREF colour) {
     DrawingContext image = tool.ImageContext();
     DrawEllipseShape(image, FilledShapeStyle(tool.Options(), tool.Colours(), colour), from, to);
-    tool.InvalidateViews();
 }
 
 void EraseArea(ToolContext& tool, Point from, Point to) {
@@ -41,7 +38,6 @@ void EraseArea(ToolContext& tool, Point from, Point to) {
                                 Brush{BrushStyle::Solid, kTransparentMagenta}};
     DrawingContext image = tool.ImageContext();
     DrawRectangleShape(image, kErase, from, to);
-    tool.InvalidateViews();
 }
 
 void Spray(ToolContext& tool, Point at, COLORREF colour) {
@@ -61,7 +57,6 @@ void Spray(ToolContext& tool, Point at, COLORREF colour) {
         image.SetPixel(TruncateToInt(radius * std::sin(angle) + at.x),
                        TruncateToInt(radius * std::cos(angle) + at.y), colour);
     }
-    tool.InvalidateViews();
 }
 
 void FloodFill(ToolContext& tool, Point seed, COLORREF colour) {
@@ -72,7 +67,6 @@ void FloodFill(ToolContext& tool, Point seed, COLORREF colour) {
     }
     image.SelectBrush(Brush{BrushStyle::Solid, colour});
     image.ExtFloodFill(seed.x, seed.y, seedColour);
-    tool.InvalidateViews();
 }
 
 } // namespace pattik

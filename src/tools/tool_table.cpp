@@ -1,5 +1,6 @@
 #include "tools/tool_table.h"
 
+#include "panel/mirror_axis.h"
 #include "res/string_table.h"
 #include "tools/mirror_drawing.h"
 
@@ -17,6 +18,7 @@ constexpr std::array<ToolRow, kToolCount> kTools{{
      .drag = DragBox,
      .release = ReleaseRectangle,
      .preview = PreviewRectangle,
+     .previewArea = ShapePreviewArea,
      .mirrored = true,
      .cancelledByEsc = true},
     {.kind = ToolKind::Ellipse,
@@ -28,6 +30,7 @@ constexpr std::array<ToolRow, kToolCount> kTools{{
      .drag = DragBox,
      .release = ReleaseEllipse,
      .preview = PreviewEllipse,
+     .previewArea = ShapePreviewArea,
      .mirrored = true,
      .cancelledByEsc = true},
     {.kind = ToolKind::Line,
@@ -39,6 +42,7 @@ constexpr std::array<ToolRow, kToolCount> kTools{{
      .drag = DragLine,
      .release = ReleaseLine,
      .preview = PreviewLine,
+     .previewArea = ShapePreviewArea,
      .mirrored = true,
      .cancelledByEsc = true},
     {.kind = ToolKind::FloodFill,
@@ -57,6 +61,7 @@ constexpr std::array<ToolRow, kToolCount> kTools{{
      .drag = DragPencil,
      .release = ReleasePencil,
      .preview = PreviewPencil,
+     .previewArea = ShapePreviewArea,
      .mirrored = true},
     {.kind = ToolKind::ColourPicker,
      .key = 'I',
@@ -82,6 +87,7 @@ constexpr std::array<ToolRow, kToolCount> kTools{{
      .press = EraseAt,
      .drag = EraseAt,
      .preview = PreviewEraser,
+     .previewArea = EraserPreviewArea,
      .mirrored = true},
     {.kind = ToolKind::Selection,
      .key = 'M',
@@ -92,6 +98,7 @@ constexpr std::array<ToolRow, kToolCount> kTools{{
      .drag = DragSelection,
      .release = ReleaseSelection,
      .preview = PreviewSelection,
+     .previewArea = SelectionPreviewArea,
      .cancelledByEsc = true},
     {.kind = ToolKind::Magnifier,
      .key = 'Z',
@@ -146,6 +153,22 @@ void ToolPreviews::DrawOverlay(const CEditPanel& panel, DrawingContext& composit
     } else {
         preview(panel, gesture_, composition);
     }
+}
+
+RECT ToolPreviews::OverlayArea(const CEditPanel& panel) const {
+    const ToolRow& row = RowOf(panel.Options().currentTool);
+    if (row.preview == nullptr) {
+        return RECT{};
+    }
+    const Size size = panel.CurrentImageSize();
+    if (row.previewArea == nullptr) {
+        return RECT{0, 0, size.cx, size.cy};
+    }
+    const RECT area = row.previewArea(panel, gesture_);
+    if (row.mirrored && panel.MirrorDrawing()) {
+        return Union(area, MirroredArea(area, size.cx));
+    }
+    return area;
 }
 
 } // namespace pattik

@@ -29,6 +29,8 @@ struct ToolRow {
     // timer-driven, and its release stops the timer.
     TimerStep tick = nullptr;
     PreviewRoutine preview = nullptr;
+    // Where the preview may draw; a preview without one repaints the whole picture.
+    PreviewAreaRoutine previewArea = nullptr;
     // Its options apply once and then hand back to the tool chosen before it.
     bool oneShot = false;
     // With mirror drawing on, its strokes and its preview appear mirrored as well.

@@ -9,7 +9,9 @@
 #include <QColorDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSlider>
+#include <QWindow>
 
 namespace pattik::testing {
 namespace {
@@ -259,6 +261,34 @@ TEST_F(Window, TheMixerShowsAChosenColourAndAnEditChangesOnlyItsChannel) {
     ClickCanvas(40, 60, Qt::RightButton);
     EXPECT_EQ(panel().Colours().secondaryColour, RGB(0, 0x66, 0xCC));
     EXPECT_EQ(Find<QLineEdit>("greenEdit")->text(), QStringLiteral("102"));
+}
+
+// A hover or a stroke asks the window to repaint only the cells it changed. What the window
+// then shows must be what a whole repaint of the panel shows: no pen tip left behind, no
+// stroke missing.
+TEST_F(Window, RepaintingOnlyWhatChangedShowsWhatAWholeRepaintShows) {
+    ChooseItem(kFemale, kTop);
+    const auto onScreen = [this] {
+        QApplication::processEvents();
+        const QImage window = Handle()->screen()->grabWindow(Handle()->winId()).toImage();
+        const QRect panelArea(panelWidget()->mapTo(frame.get(), QPoint(0, 0)),
+                              panelWidget()->size());
+        return window.copy(panelArea).convertToFormat(QImage::Format_RGB32);
+    };
+    const auto whole = [this] {
+        return panelWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+
+    DragCanvas(QPoint(10, 20), QPoint(30, 26));
+    MoveTo(panelWidget(), CanvasPoint(44, 50));
+    Key(Qt::Key_E); // the eraser, whose square follows the pointer
+    MoveTo(panelWidget(), CanvasPoint(20, 22));
+    MoveTo(panelWidget(), CanvasPoint(50, 60));
+    const QImage shown = onScreen();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown, whole());
+    // The eraser's square shows where the pointer rests, and nowhere it passed.
+    EXPECT_NE(shown.pixel(CanvasPoint(48, 58)), shown.pixel(CanvasPoint(44, 50)));
 }
 
 } // namespace

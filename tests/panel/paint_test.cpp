@@ -162,6 +162,7 @@ class RedDotOverlay : public CanvasOverlay {
     void DrawOverlay(const CEditPanel&, DrawingContext& composition) const override {
         composition.SetPixel(2, 3, kRed);
     }
+    RECT OverlayArea(const CEditPanel&) const override { return RECT{2, 3, 3, 4}; }
 };
 
 TEST_F(PaintPanel, TheOverlayShowsInPreviewAndCanvasButNeverInThePicture) {
