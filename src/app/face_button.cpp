@@ -1,5 +1,7 @@
 #include "app/face_button.h"
 
+#include "app/qt_convert.h"
+
 #include <QPainter>
 
 namespace pattik {
@@ -8,14 +10,21 @@ FaceButton::FaceButton(QWidget* parent) : QAbstractButton(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void FaceButton::SetFaces(QImage up, QImage pressed) {
-    up_ = std::move(up);
-    pressed_ = std::move(pressed);
+void FaceButton::SetFaces(int upBitmapId, int pressedBitmapId) {
+    up_ = Face{upBitmapId, {}};
+    pressed_ = Face{pressedBitmapId, {}};
     update();
 }
 
+const QImage& FaceButton::Decoded(Face& face) {
+    if (face.image.isNull() && face.bitmapId != 0) {
+        face.image = BitmapResourceImage(face.bitmapId);
+    }
+    return face.image;
+}
+
 void FaceButton::paintEvent(QPaintEvent*) {
-    const QImage& face = isDown() || !isEnabled() ? pressed_ : up_;
+    const QImage& face = Decoded(isDown() || !isEnabled() ? pressed_ : up_);
     if (face.isNull()) {
         return;
     }

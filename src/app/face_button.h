@@ -14,15 +14,23 @@ class FaceButton : public QAbstractButton {
   public:
     explicit FaceButton(QWidget* parent);
 
-    void SetFaces(QImage up, QImage pressed);
+    // The faces are bitmap resources, decoded when first drawn: a button that is never
+    // shown, or never pressed, costs no picture.
+    void SetFaces(int upBitmapId, int pressedBitmapId);
     QSize sizeHint() const override { return size(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QImage up_;
-    QImage pressed_;
+    struct Face {
+        int bitmapId = 0;
+        QImage image; // null until first drawn
+    };
+    const QImage& Decoded(Face& face);
+
+    Face up_;
+    Face pressed_;
 };
 
 } // namespace pattik

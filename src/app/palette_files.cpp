@@ -61,7 +61,10 @@ void PaletteFiles::StoreSwatchSettings() {
     for (const COLORREF colour : palette_.SwatchColours()) {
         names.append(ToQColor(colour).name());
     }
-    settings_.setValue(kSwatchesKey, names);
+    // Unchanged swatches leave the settings file alone: an exit writes nothing it need not.
+    if (settings_.value(kSwatchesKey).toStringList() != names) {
+        settings_.setValue(kSwatchesKey, names);
+    }
 }
 
 void PaletteFiles::AskAndLoad() {

@@ -65,7 +65,7 @@ void CToolPaletteWidget::PlaceButton(int buttonId, const RECT& place) {
 
 void CToolPaletteWidget::SetButtonFaces(int buttonId, int upBitmapId, int pressedBitmapId) {
     if (FaceButton* button = Button(buttonId)) {
-        button->SetFaces(BitmapResourceImage(upBitmapId), BitmapResourceImage(pressedBitmapId));
+        button->SetFaces(upBitmapId, pressedBitmapId);
     }
 }
 

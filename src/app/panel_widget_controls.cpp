@@ -15,12 +15,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QValidator>
+
+#include <algorithm>
 
 namespace pattik {
 namespace {
+
+// Takes any run of the digits 0-9 and nothing else (a plain test, without a regular
+// expression engine to load at start-up).
+class DigitsOnly : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        const bool digits = std::all_of(input.cbegin(), input.cend(),
+                                        [](QChar c) { return c >= u'0' && c <= u'9'; });
+        return digits ? Acceptable : Invalid;
+    }
+};
 
 constexpr int kEditIds[3] = {kRedEdit, kGreenEdit, kBlueEdit};
 constexpr int kTrackbarIds[3] = {kRedTrackbar, kGreenTrackbar, kBlueTrackbar};
@@ -91,8 +105,7 @@ void CEditPanelWidget::CreateControls() {
         edit->setObjectName(QString::fromLatin1(kChannelNames[channel]) + QStringLiteral("Edit"));
         edit->setGeometry(layout::kEdits[channel]);
         // Digits only, as typed; a number too large is the panel's to clamp.
-        edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        edit->setValidator(new DigitsOnly(edit));
         edits_[kEditIds[channel]] = edit;
     }
 }

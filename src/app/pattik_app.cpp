@@ -16,6 +16,8 @@
 #include <QProxyStyle>
 #include <QScreen>
 
+#include <span>
+
 namespace pattik {
 namespace {
 
@@ -34,9 +36,12 @@ class PattikStyle : public QProxyStyle {
     static constexpr int kToolTipDelayMs = 300;
 };
 
+// The sizes a title bar and a task switcher draw. The large one is the desktop launcher's,
+// which reads the installed icon: decoding it at every start would cost a quarter of a
+// megabyte for nothing.
 QIcon WindowIcon() {
     QIcon icon;
-    for (const int id : kWindowIconBitmaps) {
+    for (const int id : std::span(kWindowIconBitmaps).first(kWindowIconSizesShown)) {
         const QImage image = BitmapResourceImage(id);
         if (!image.isNull()) {
             icon.addPixmap(QPixmap::fromImage(image));

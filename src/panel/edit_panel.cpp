@@ -46,7 +46,6 @@ int CEditPanel::OnCreate() {
     const DeviceBitmap background = LoadBitmapResource(kBackgroundCheckerBitmap);
     pictures_.backgroundPicture.LoadFromDeviceBitmap(&background);
     ++artworkVersion_;
-    mannequinBitmap = LoadBitmapResource(BodyMannequinId(Gender::Female));
     for (DeviceBitmap* picture : {&wearImage, &dpImage, &undoBitmap, &hairImage}) {
         picture->Fill(kTransparentMagenta);
     }

@@ -28,7 +28,9 @@ inline constexpr int kFemaleTotalCoordinationDpGuideBitmap = 202;
 inline constexpr int kMaleHairDpGuideBitmap = 241;
 inline constexpr int kFemaleHairDpGuideBitmap = 242;
 
-// The window icon, square, at 16, 32, 48 and 256 pixels.
+// The window icon, square, at 16, 32, 48 and 256 pixels. The window itself carries the
+// first three.
 inline constexpr int kWindowIconBitmaps[4] = {300, 301, 302, 303};
+inline constexpr int kWindowIconSizesShown = 3;
 
 } // namespace pattik
