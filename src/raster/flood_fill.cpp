@@ -1,5 +1,5 @@
 // ExtFloodFill in surface mode: a scanline fill with an explicit stack, so a region of
-// any size costs heap memory in proportion to its height, never call-stack depth.
+// any size costs heap memory, never call-stack depth.
 #include "raster/coverage_mask.h"
 #include "raster/drawing_context.h"
 #include "raster/pixel_runs.h"
@@ -10,82 +10,79 @@
 namespace pattik {
 namespace {
 
-// A pixel to fill from. The pixels from it to knownRight were open when it was found, and
-// the run of the row it was found from is filled already: neither is read again.
-struct Seed {
-    Point at;
-    int knownRight;
+// A run of one row, filled when it was found; the rows above and below it are still to be
+// looked at, except where they hold the run it was found from.
+struct Span {
+    int y;
+    int left;
+    int right;
     int parentY;
     int parentLeft;
     int parentRight;
 };
 
-// Fills the 4-connected region of open pixels around the seed, one run at a time. Rows
-// answers, for a row y: Open(y, x); RunLeft(y, x, first) and RunRight(y, x, last), the
-// ends of the run of open pixels through an open x, within first..last; NextOpen(y, x,
-// last), the first open pixel from x on (last + 1 if none); and Fill(y, left, right),
-// which must leave the run's pixels no longer open.
+// Fills the 4-connected region of open pixels around the seed, a run at a time, each run
+// filled the moment it is found, so every pixel is read and written in one pass. Rows
+// answers, for a row y: NextOpen(y, x, last), the first open pixel from x on (last + 1 if
+// none); FillRight(y, x, last), which fills the run of open pixels from an open x rightwards
+// (not past last) and returns its right end; and FillLeft(y, x, first), which fills the open
+// pixels left of x (not past first) and returns the leftmost one filled, or x. A filled
+// pixel is no longer open.
 template <typename Rows>
 void ScanlineFill(const RECT& box, Point seed, Rows& rows) {
-    std::vector<Seed> pending{Seed{seed, seed.x, seed.y, seed.x + 1, seed.x}};
+    const int seedRight = rows.FillRight(seed.y, seed.x, box.right - 1);
+    const int seedLeft = rows.FillLeft(seed.y, seed.x, box.left);
+    // The seed's row is its own "parent": neither neighbour is skipped.
+    std::vector<Span> pending{Span{seed.y, seedLeft, seedRight, seed.y, seedLeft, seedRight}};
     while (!pending.empty()) {
-        const Seed s = pending.back();
+        const Span s = pending.back();
         pending.pop_back();
-        const Point p = s.at;
-        // Filled since it was found. A fill takes a whole run, so while the seed's pixel is
-        // open, so is everything up to knownRight.
-        if (!rows.Open(p.y, p.x)) {
-            continue;
-        }
-        const int left = rows.RunLeft(p.y, p.x, box.left);
-        const int right = rows.RunRight(p.y, s.knownRight, box.right - 1);
-        rows.Fill(p.y, left, right);
-        // One seed at the start of every run of open pixels touching this run from above or
-        // below, skipping the part of the parent's row that the parent run covers.
+        // Every run of open pixels touching this one from above or below is filled and kept
+        // for its own neighbours. Only a run found at the first pixel looked at can reach
+        // further left; any run can reach further right.
         const auto scan = [&](int y, int from, int to) {
             for (int x = rows.NextOpen(y, from, to); x <= to;) {
-                const int runRight = rows.RunRight(y, x, to);
-                pending.push_back(Seed{Point{x, y}, runRight, p.y, left, right});
-                x = rows.NextOpen(y, runRight + 1, to);
+                const int right = rows.FillRight(y, x, box.right - 1);
+                const int left = x == from ? rows.FillLeft(y, x, box.left) : x;
+                pending.push_back(Span{y, left, right, s.y, s.left, s.right});
+                x = rows.NextOpen(y, right + 1, to);
             }
         };
-        for (const int y : {p.y - 1, p.y + 1}) {
+        for (const int y : {s.y - 1, s.y + 1}) {
             if (y < box.top || y >= box.bottom) {
                 continue;
             }
+            // The run this one was found from is filled: its part of that row is skipped.
             if (y == s.parentY) {
-                scan(y, left, std::min(right, s.parentLeft - 1));
-                scan(y, std::max(left, s.parentRight + 1), right);
+                scan(y, s.left, std::min(s.right, s.parentLeft - 1));
+                scan(y, std::max(s.left, s.parentRight + 1), s.right);
             } else {
-                scan(y, left, right);
+                scan(y, s.left, s.right);
             }
         }
     }
 }
 
 // The pixels of one colour are open, and a fill paints them another: the picture itself
-// records what is done, and runs are found many pixels at a time.
+// records what is done, and runs are found and painted many pixels at a time.
 class ColourRows {
   public:
     ColourRows(DeviceBitmap& bitmap, COLORREF colour, COLORREF fillColour)
         : bitmap_(bitmap), colour_(colour), fillColour_(fillColour) {}
 
-    bool Open(int y, int x) const { return bitmap_.Row(y)[x] == colour_; }
-    int RunLeft(int y, int x, int first) const {
-        const COLORREF* row = bitmap_.Row(y);
-        while (x > first && row[x - 1] == colour_) {
-            --x;
-        }
-        return x;
-    }
-    int RunRight(int y, int x, int last) const {
-        return x - 1 + Count(LeadingRun(bitmap_.Row(y) + x, Span(x, last), colour_));
-    }
     int NextOpen(int y, int x, int last) const {
         return x > last ? x : x + Count(LeadingOthers(bitmap_.Row(y) + x, Span(x, last), colour_));
     }
-    void Fill(int y, int left, int right) {
-        std::fill(bitmap_.Row(y) + left, bitmap_.Row(y) + right + 1, fillColour_);
+    int FillRight(int y, int x, int last) {
+        return x - 1 +
+               Count(ReplaceLeadingRun(bitmap_.Row(y) + x, Span(x, last), colour_, fillColour_));
+    }
+    int FillLeft(int y, int x, int first) {
+        COLORREF* row = bitmap_.Row(y);
+        while (x > first && row[x - 1] == colour_) {
+            row[--x] = fillColour_;
+        }
+        return x;
     }
 
   private:
@@ -104,30 +101,36 @@ class MarkedRows {
     MarkedRows(const DeviceBitmap& bitmap, COLORREF colour, ShapeCoverage& shape)
         : bitmap_(bitmap), colour_(colour), shape_(shape) {}
 
-    bool Open(int y, int x) const {
-        return bitmap_.Row(y)[x] == colour_ && !shape_.brush.Has(x, y);
-    }
-    int RunLeft(int y, int x, int first) const {
-        while (x > first && Open(y, x - 1)) {
-            --x;
-        }
-        return x;
-    }
-    int RunRight(int y, int x, int last) const {
-        while (x < last && Open(y, x + 1)) {
-            ++x;
-        }
-        return x;
-    }
     int NextOpen(int y, int x, int last) const {
         while (x <= last && !Open(y, x)) {
             ++x;
         }
         return x;
     }
-    void Fill(int y, int left, int right) { shape_.brush.AddSpan(y, left, right); }
+    int FillRight(int y, int x, int last) {
+        int right = x;
+        while (right < last && Open(y, right + 1)) {
+            ++right;
+        }
+        shape_.brush.AddSpan(y, x, right);
+        return right;
+    }
+    int FillLeft(int y, int x, int first) {
+        int left = x;
+        while (left > first && Open(y, left - 1)) {
+            --left;
+        }
+        if (left < x) {
+            shape_.brush.AddSpan(y, left, x - 1);
+        }
+        return left;
+    }
 
   private:
+    bool Open(int y, int x) const {
+        return bitmap_.Row(y)[x] == colour_ && !shape_.brush.Has(x, y);
+    }
+
     const DeviceBitmap& bitmap_;
     COLORREF colour_;
     ShapeCoverage& shape_;

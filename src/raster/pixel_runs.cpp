@@ -80,4 +80,28 @@ std::size_t LeadingOthers(const COLORREF* pixels, std::size_t count, COLORREF co
     return Leading<false>(pixels, count, colour);
 }
 
+std::size_t ReplaceLeadingRun(COLORREF* pixels, std::size_t count, COLORREF colour,
+                              COLORREF replacement) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi32(static_cast<int>(colour));
+    const __m128i painted = _mm_set1_epi32(static_cast<int>(replacement));
+    // Eight pixels at a time while all of them are in the run: each is written as soon as
+    // it is read, while its cache line is at hand.
+    for (; i + 8 <= count; i += 8) {
+        const __m128i a = Equal4(pixels + i, wanted);
+        const __m128i b = Equal4(pixels + i + 4, wanted);
+        if (_mm_movemask_epi8(_mm_and_si128(a, b)) != 0xFFFF) {
+            break;
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels + i), painted);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(pixels + i + 4), painted);
+    }
+#endif
+    while (i < count && pixels[i] == colour) {
+        pixels[i++] = replacement;
+    }
+    return i;
+}
+
 } // namespace pattik

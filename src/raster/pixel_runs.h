@@ -15,6 +15,11 @@ std::size_t LeadingRun(const COLORREF* pixels, std::size_t count, COLORREF colou
 // is.
 std::size_t LeadingOthers(const COLORREF* pixels, std::size_t count, COLORREF colour);
 
+// Paints the leading run of `colour` in `replacement` as it walks it, and returns its length:
+// LeadingRun and a fill of the run in one pass over the pixels.
+std::size_t ReplaceLeadingRun(COLORREF* pixels, std::size_t count, COLORREF colour,
+                              COLORREF replacement);
+
 // The same for the bytes of palette indices: how many of the `count` bytes from `bytes` on
 // equal `value`, before the first that does not.
 std::size_t LeadingByteRun(const std::uint8_t* bytes, std::size_t count, std::uint8_t value);

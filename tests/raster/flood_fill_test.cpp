@@ -192,6 +192,13 @@ TEST(RasterPixelRuns, CountTheSameAsOnePixelAtATime) {
                 bytes[end] = 8;
             }
             EXPECT_EQ(LeadingByteRun(bytes.data(), length, 7), end) << length;
+            // Painting the run paints exactly it.
+            std::vector<COLORREF> painted = run;
+            EXPECT_EQ(ReplaceLeadingRun(painted.data(), length, kWhite, RGB(255, 0, 0)), end)
+                << length;
+            for (std::size_t i = 0; i < length; ++i) {
+                EXPECT_EQ(painted[i], i < end ? RGB(255, 0, 0) : run[i]) << length << " " << i;
+            }
         }
     }
 }
