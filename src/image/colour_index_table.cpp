@@ -5,15 +5,28 @@
 namespace pattik {
 namespace {
 
-// Room for a picture of a hundred colours, more than items usually have, without growing.
-constexpr int kFirstSlotBits = 8;
+constexpr int kFewestSlotBits = 8;
+constexpr int kMostSlotBits = 25; // twice the 24-bit colours there are
 constexpr int kKeyBits = 32;
+
+// Slots for the keys at most half full, as a power of two.
+int SlotBitsFor(std::size_t keys) {
+    int bits = kFewestSlotBits;
+    while (bits < kMostSlotBits && (std::size_t{1} << bits) < 2 * keys) {
+        ++bits;
+    }
+    return bits;
+}
 
 } // namespace
 
-ColourIndexTable::ColourIndexTable()
-    : keys_(std::size_t{1} << kFirstSlotBits, kFree), entries_(keys_.size()),
-      mask_(static_cast<std::uint32_t>(keys_.size() - 1)), shift_(kKeyBits - kFirstSlotBits) {}
+ColourIndexTable::ColourIndexTable(std::size_t expectedKeys) {
+    const int bits = SlotBitsFor(expectedKeys);
+    keys_.assign(std::size_t{1} << bits, kFree);
+    entries_.assign(keys_.size(), 0);
+    mask_ = static_cast<std::uint32_t>(keys_.size() - 1);
+    shift_ = kKeyBits - bits;
+}
 
 void ColourIndexTable::Put(Place place, std::uint32_t key, std::uint8_t entry) {
     // At most half full, so that a look-up meets a free slot after a few steps.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -16,7 +17,8 @@ class ColourIndexTable {
         bool found;
     };
 
-    ColourIndexTable();
+    // Room for expectedKeys keys before the table has to grow.
+    explicit ColourIndexTable(std::size_t expectedKeys);
 
     Place Locate(std::uint32_t key) const {
         std::uint32_t slot = (key * kSpreader) >> shift_;

@@ -4,6 +4,7 @@
 #include "image/cximage_gif.h"
 #include "image/nearest_colour_search.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -20,51 +21,68 @@ std::uint32_t Key(const RGBQUAD& colour) {
            static_cast<std::uint32_t>(colour.rgbGreen) << 8 | colour.rgbBlue;
 }
 
-// A picture's rows as the colours GetPixelColor gives, one row at a time. A 24-bit picture,
-// the kind every save converts, is read straight from its bytes, with the reserved byte
-// GetPixelColor would give.
+// A picture's rows one at a time, as the keys of the colours GetPixelColor gives, and those
+// colours. A 24-bit picture, the kind every save converts, is read straight from its bytes;
+// its colours all carry the colour key's reserved byte, as GetPixelColor gives them.
 class PictureRows {
   public:
     explicit PictureRows(const CxImage& picture)
-        : picture_(picture), row_(static_cast<std::size_t>(picture.GetWidth())) {}
+        : picture_(picture), trueColour_(picture.GetBitCount() == kTrueColourBits),
+          keys_(static_cast<std::size_t>(picture.GetWidth())),
+          colours_(trueColour_ ? 0 : keys_.size()) {}
 
-    const RGBQUAD* Row(int y) {
-        if (picture_.GetBitCount() == kTrueColourBits) {
+    // The keys of row y, which Colour then tells about.
+    const std::uint32_t* Read(int y) {
+        if (trueColour_) {
             const std::uint8_t* bgr = picture_.GetRows() + std::size_t(y) * picture_.GetRowStride();
-            RGBQUAD colour = picture_.info.TransparentColour;
-            for (RGBQUAD& pixel : row_) {
-                colour.rgbBlue = bgr[0];
-                colour.rgbGreen = bgr[1];
-                colour.rgbRed = bgr[2];
-                pixel = colour;
+            for (std::uint32_t& key : keys_) {
+                key = std::uint32_t{bgr[2]} << 16 | std::uint32_t{bgr[1]} << 8 | bgr[0];
                 bgr += 3;
             }
         } else {
-            for (std::size_t x = 0; x < row_.size(); ++x) {
-                row_[x] = picture_.GetPixelColor(static_cast<int>(x), y);
+            for (std::size_t x = 0; x < keys_.size(); ++x) {
+                colours_[x] = picture_.GetPixelColor(static_cast<int>(x), y);
+                keys_[x] = Key(colours_[x]);
             }
         }
-        return row_.data();
+        return keys_.data();
+    }
+
+    // The colour of pixel x in the row last read.
+    RGBQUAD Colour(std::size_t x) const {
+        if (!trueColour_) {
+            return colours_[x];
+        }
+        const std::uint32_t key = keys_[x];
+        return RGBQUAD{static_cast<std::uint8_t>(key), static_cast<std::uint8_t>(key >> 8),
+                       static_cast<std::uint8_t>(key >> 16),
+                       picture_.info.TransparentColour.rgbReserved};
     }
 
   private:
     const CxImage& picture_;
-    std::vector<RGBQUAD> row_;
+    const bool trueColour_;
+    std::vector<std::uint32_t> keys_;
+    std::vector<RGBQUAD> colours_;
 };
 
 // Whether a black pixel lies at (x, y) or after it in the writer's scan order.
 bool HoldsBlackFrom(const CxImage& picture, int x, int y) {
     PictureRows rows(picture);
     for (; y < picture.GetHeight(); ++y, x = 0) {
-        const RGBQUAD* row = rows.Row(y);
+        const std::uint32_t* keys = rows.Read(y);
         for (; x < picture.GetWidth(); ++x) {
-            if (Key(row[x]) == kBlackKey) {
+            if (keys[x] == kBlackKey) {
                 return true;
             }
         }
     }
     return false;
 }
+
+// An item's pictures hold at most a few thousand colours: a table with room for as many as the
+// picture has pixels, up to this, seldom has to grow.
+constexpr std::size_t kLikelyColours = 4096;
 
 constexpr const char* kEmptyPicture = "WriteGif: the picture is empty";
 
@@ -88,6 +106,8 @@ SaveResult MakeGifPicture(const CxImage& picture, CxImageGif& gif) {
         gif.SetPaletteColor(static_cast<std::uint8_t>(i), kTransparentMagenta);
     }
 
+    const int width = picture.GetWidth();
+    const int height = picture.GetHeight();
     int next = kTransparentEntry + 1;
     // Black pixels use entry 255, so it goes to another colour only when the picture holds
     // no black: black met first keeps it, and so does black still to come when the palette
@@ -99,7 +119,7 @@ SaveResult MakeGifPicture(const CxImage& picture, CxImageGif& gif) {
     // search would find it (magenta at 0 and black at 255 to begin with), or for a colour
     // that found the palette full, its nearest entry. Black stays in the table even when
     // entry 255 goes to another colour: that happens only when no black is left to meet.
-    ColourIndexTable entries;
+    ColourIndexTable entries(std::min(std::size_t(width) * std::size_t(height), kLikelyColours));
     entries.Put(entries.Locate(kMagentaKey), kMagentaKey,
                 static_cast<std::uint8_t>(kTransparentEntry));
     entries.Put(entries.Locate(kBlackKey), kBlackKey, static_cast<std::uint8_t>(kBlackEntry));
@@ -109,14 +129,11 @@ SaveResult MakeGifPicture(const CxImage& picture, CxImageGif& gif) {
     // Neighbouring pixels often share a colour, which then needs no look-up at all.
     std::uint32_t previousKey = kNoKey;
     std::uint8_t previousIndex = 0;
-    const int width = picture.GetWidth();
-    const int height = picture.GetHeight();
     for (int y = 0; y < height; ++y) {
-        const RGBQUAD* row = rows.Row(y);
+        const std::uint32_t* keys = rows.Read(y);
         std::uint8_t* indices = gif.GetRows() + std::size_t(y) * gif.GetRowStride();
         for (int x = 0; x < width; ++x) {
-            const RGBQUAD colour = row[x];
-            const std::uint32_t key = Key(colour);
+            const std::uint32_t key = keys[x];
             if (key == previousKey) {
                 indices[x] = previousIndex;
                 continue;
@@ -133,13 +150,14 @@ SaveResult MakeGifPicture(const CxImage& picture, CxImageGif& gif) {
                 const bool blackReserved = blackUsed || blackAhead.value_or(false);
                 const int lastFree = blackReserved ? kBlackEntry - 1 : kBlackEntry;
                 if (next <= lastFree) {
-                    gif.SetPaletteColor(static_cast<std::uint8_t>(next), colour);
+                    gif.SetPaletteColor(static_cast<std::uint8_t>(next),
+                                        rows.Colour(std::size_t(x)));
                     index = static_cast<std::uint8_t>(next++);
                 } else {
                     if (!nearest) {
                         nearest.emplace(gif.GetPalette(), gif.SearchedPaletteSize());
                     }
-                    index = nearest->Find(colour);
+                    index = nearest->Find(rows.Colour(std::size_t(x)));
                     ++mergedColours;
                 }
                 entries.Put(place, key, index);
