@@ -13,6 +13,9 @@ namespace {
 constexpr float kNowhere = 1000;
 constexpr int kIndexBits = 8;
 constexpr std::int32_t kIndexMask = (1 << kIndexBits) - 1;
+// How much farther from the middle colour than the rest an entry must lie to be kept out of
+// the boxes.
+constexpr int kAsideFactor = 2;
 // Above the rank of any box or entry, even one that lies nowhere (3 x 1000^2 away).
 constexpr std::int32_t kUnranked = std::int32_t{4000000} << kIndexBits;
 
@@ -27,6 +30,7 @@ std::int32_t Rank(float distance, std::int32_t index) {
 struct Entry {
     std::array<int, 3> channel; // blue, green, red
     std::int32_t index;
+    int farness = 0; // from the palette's middle colour, squared
 };
 
 struct Range {
@@ -94,6 +98,44 @@ float Outside(float value, float middle, float halfWidth) {
     return (beyond + std::abs(beyond)) / 2;
 }
 
+// The entries to keep out of the boxes: of the maxAside entries farthest from the palette's
+// middle colour, those more than twice as far from it (in squared distance) as the next
+// farthest. In a saved picture's palette these are magenta and black when the picture's own
+// colours lie together: a box that took one would stretch over much of the cube and be
+// opened for many colours nowhere near its other entries. Moves them to the front and says
+// how many there are.
+std::size_t MoveFarOnesToFront(std::vector<Entry>& entries, std::size_t maxAside) {
+    if (entries.size() <= 2 * maxAside) {
+        return 0;
+    }
+    std::array<int, 3> middle{};
+    std::vector<int> values(entries.size());
+    for (std::size_t c = 0; c < 3; ++c) {
+        std::transform(entries.begin(), entries.end(), values.begin(),
+                       [c](const Entry& entry) { return entry.channel[c]; });
+        const auto half = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+        std::nth_element(values.begin(), half, values.end());
+        middle[c] = *half;
+    }
+    for (Entry& entry : entries) {
+        entry.farness = 0;
+        for (std::size_t c = 0; c < 3; ++c) {
+            entry.farness += (entry.channel[c] - middle[c]) * (entry.channel[c] - middle[c]);
+        }
+    }
+    // The maxAside farthest first, farthest of all at the front, then the next farthest.
+    const auto farther = [](const Entry& a, const Entry& b) { return a.farness > b.farness; };
+    const auto next = entries.begin() + static_cast<std::ptrdiff_t>(maxAside);
+    std::nth_element(entries.begin(), next, entries.end(), farther);
+    std::sort(entries.begin(), next, farther);
+    const int nextFarthest = entries[maxAside].farness;
+    std::size_t aside = 0;
+    while (aside < maxAside && entries[aside].farness > kAsideFactor * nextFarthest) {
+        ++aside;
+    }
+    return aside;
+}
+
 } // namespace
 
 NearestColourSearch::NearestColourSearch(const RGBQUAD* palette, std::uint32_t count) {
@@ -104,10 +146,20 @@ NearestColourSearch::NearestColourSearch(const RGBQUAD* palette, std::uint32_t c
         entries[i] = Entry{{palette[i].rgbBlue, palette[i].rgbGreen, palette[i].rgbRed},
                            static_cast<std::int32_t>(i)};
     }
+    aside_.Fill(kNowhere);
+    const std::size_t aside = MoveFarOnesToFront(entries, kMaxAside);
+    for (std::size_t i = 0; i < aside; ++i) {
+        aside_.blue[i] = static_cast<float>(entries[i].channel[0]);
+        aside_.green[i] = static_cast<float>(entries[i].channel[1]);
+        aside_.red[i] = static_cast<float>(entries[i].channel[2]);
+        asideIndices_[i] = entries[i].index;
+    }
+    hasAside_ = aside > 0;
+
     std::vector<Range> groups;
     groups.reserve(kGroups);
-    // Halving all the entries this often leaves kGroups groups of at most kGroupSize.
-    SortIntoGroups(entries, Range{0, size}, std::countr_zero(kGroups), groups);
+    // Halving the other entries this often leaves kGroups groups of at most kGroupSize.
+    SortIntoGroups(entries, Range{aside, size}, std::countr_zero(kGroups), groups);
 
     entries_.Fill(kNowhere);
     middle_.Fill(kNowhere);
@@ -142,6 +194,16 @@ NearestColourSearch::NearestColourSearch(const RGBQUAD* palette, std::uint32_t c
     }
 }
 
+template <std::size_t N>
+std::int32_t NearestColourSearch::RankOf(const Colours<N>& colours,
+                                         const std::array<std::int32_t, N>& indices,
+                                         std::size_t slot, const Colour& query) {
+    const float blue = colours.blue[slot] - query.blue;
+    const float green = colours.green[slot] - query.green;
+    const float red = colours.red[slot] - query.red;
+    return Rank(blue * blue + green * green + red * red, indices[slot]);
+}
+
 std::uint8_t NearestColourSearch::Find(RGBQUAD colour) const {
     if (empty_) {
         return 0;
@@ -166,7 +228,13 @@ std::uint8_t NearestColourSearch::Find(RGBQUAD colour) const {
     while (least[first] != leastOfAll) {
         ++first;
     }
-    std::int32_t best = SearchGroup(first, query, kUnranked);
+    std::int32_t best = kUnranked;
+    if (hasAside_) {
+        for (std::size_t i = 0; i < kMaxAside; ++i) {
+            best = std::min(best, RankOf(aside_, asideIndices_, i, query));
+        }
+    }
+    best = SearchGroup(first, query, best);
     least[first] = kUnranked;
     for (std::size_t group = 0; group < kGroups; ++group) {
         if (least[group] < best) {
@@ -180,10 +248,7 @@ std::int32_t NearestColourSearch::SearchGroup(std::size_t group, const Colour& q
                                               std::int32_t best) const {
     const std::size_t begin = group * kGroupSize;
     for (std::size_t slot = begin; slot < begin + kGroupSize; ++slot) {
-        const float blue = entries_.blue[slot] - query.blue;
-        const float green = entries_.green[slot] - query.green;
-        const float red = entries_.red[slot] - query.red;
-        best = std::min(best, Rank(blue * blue + green * green + red * red, indices_[slot]));
+        best = std::min(best, RankOf(entries_, indices_, slot, query));
     }
     return best;
 }

@@ -15,7 +15,9 @@ namespace pattik {
 // The entries are sorted into groups that lie close together, each in a box of the colour
 // cube. A colour is measured against every box at once, which takes about as long as against
 // a few entries, and then only the groups whose box could hold an entry that beats the best
-// one so far are searched: usually one or two.
+// one so far are searched: usually one or two. A few entries far from all the others, such
+// as magenta and black in a saved picture's palette, stay out of the boxes, which they would
+// stretch over much of the cube, and are measured against every colour instead.
 class NearestColourSearch {
   public:
     static constexpr std::uint32_t kMaxEntries = 256;
@@ -51,7 +53,12 @@ class NearestColourSearch {
         float red;
     };
 
-    // The least of best and the ranks of the group's entries (see Rank).
+    // The rank (distance and index in one number) of one entry.
+    template <std::size_t N>
+    static std::int32_t RankOf(const Colours<N>& colours,
+                               const std::array<std::int32_t, N>& indices, std::size_t slot,
+                               const Colour& query);
+    // The least of best and the ranks of the group's entries.
     std::int32_t SearchGroup(std::size_t group, const Colour& query, std::int32_t best) const;
 
     // Entries by group, their channels and palette indices: slot s of group g is
@@ -63,6 +70,11 @@ class NearestColourSearch {
     Colours<kGroups> middle_{};
     Colours<kGroups> halfWidth_{};
     std::array<std::int32_t, kGroups> lowestIndex_{};
+    // The entries kept out of the boxes; unused slots lie nowhere.
+    static constexpr std::size_t kMaxAside = 4;
+    Colours<kMaxAside> aside_{};
+    std::array<std::int32_t, kMaxAside> asideIndices_{};
+    bool hasAside_ = false;
     bool empty_ = true;
 };
 

@@ -38,12 +38,13 @@ RGBQUAD Between(RGBQUAD a, RGBQUAD b) {
 }
 
 // Palettes of every size, spread over the cube, crowded into a corner or a line, laid out on
-// a coarse grid (where many colours are equally far from two or four entries), or holding
-// the same few colours many times; the reserved byte is noise the search must not hear.
+// a coarse grid (where many colours are equally far from two or four entries), holding the
+// same few colours many times, or as a saved picture's: magenta first and black last, far
+// from the picture's own colours; the reserved byte is noise the search must not hear.
 std::vector<RGBQUAD> RandomPalette(std::mt19937& random, int kind) {
     std::uniform_int_distribution<int> size(1, 256);
     std::uniform_int_distribution<int> byte(0, 255);
-    std::vector<RGBQUAD> palette(static_cast<std::size_t>(kind == 0 ? 256 : size(random)));
+    std::vector<RGBQUAD> palette(static_cast<std::size_t>(kind < 12 ? 256 : size(random)));
     std::vector<RGBQUAD> few(4);
     for (RGBQUAD& colour : few) {
         colour = RGBQUAD{static_cast<std::uint8_t>(byte(random)),
@@ -54,7 +55,7 @@ std::vector<RGBQUAD> RandomPalette(std::mt19937& random, int kind) {
         const auto value = [&](int limit, int step) {
             return static_cast<std::uint8_t>(byte(random) % limit / step * step);
         };
-        switch (kind % 5) {
+        switch (kind % 6) {
         case 0:
             colour = RGBQUAD{value(256, 1), value(256, 1), value(256, 1), 0};
             break;
@@ -67,11 +68,19 @@ std::vector<RGBQUAD> RandomPalette(std::mt19937& random, int kind) {
         case 3:
             colour = RGBQUAD{value(256, 64), value(256, 32), value(256, 64), 0};
             break;
-        default:
+        case 4:
             colour = few[static_cast<std::size_t>(byte(random)) % few.size()];
+            break;
+        default:
+            colour = RGBQUAD{value(40, 1), static_cast<std::uint8_t>(100 + value(60, 4)),
+                             static_cast<std::uint8_t>(150 + value(100, 1)), 0};
             break;
         }
         colour.rgbReserved = static_cast<std::uint8_t>(byte(random));
+    }
+    if (kind % 6 == 5) {
+        palette.front() = RGBQUAD{255, 0, 255, 0};
+        palette.back() = RGBQUAD{0, 0, 0, 0};
     }
     return palette;
 }
