@@ -86,6 +86,9 @@ class CxImage {
     void SetPixelIndex(int x, int y, std::uint8_t index);
     RGBQUAD GetPixelColor(int x, int y) const;
     std::uint8_t NearestIndex(RGBQUAD colour);
+    // The entries NearestIndex chooses from: the palette, or only its first entries when the
+    // header's colours-important count names fewer.
+    std::uint32_t SearchedPaletteSize() const;
     RGBQUAD EffectiveTransparentColour() const;
 
     // Writes the image as a file of the given type (only GIF, type code 2). A file that

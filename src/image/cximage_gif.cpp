@@ -2,6 +2,7 @@
 
 #include "image/gif_run_coder.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -67,12 +68,16 @@ void CxImageGif::WriteHeader(ByteStream& stream) const {
                                           (bits - 1)));
     stream.PutC(0); // background colour index
     stream.PutC(0); // pixel aspect ratio
+    // The colour table in one write, not three a colour: a stream may do a lot per call.
     const RGBQUAD* palette = GetPalette();
-    for (std::uint32_t i = 0; i < GetPaletteSize(); ++i) {
-        stream.PutC(palette[i].rgbRed);
-        stream.PutC(palette[i].rgbGreen);
-        stream.PutC(palette[i].rgbBlue);
+    std::array<std::uint8_t, 3 * 256> table{};
+    const std::size_t size = std::min<std::size_t>(GetPaletteSize(), 256);
+    for (std::size_t i = 0; i < size; ++i) {
+        table[3 * i] = palette[i].rgbRed;
+        table[3 * i + 1] = palette[i].rgbGreen;
+        table[3 * i + 2] = palette[i].rgbBlue;
     }
+    stream.Write(table.data(), 1, 3 * size);
 }
 
 void CxImageGif::WriteGraphicControl(ByteStream& stream) {

@@ -128,10 +128,7 @@ std::uint8_t CxImage::NearestIndex(RGBQUAD colour) {
     state.lastNearestColour = colour;
     state.nearestCacheValid = true;
 
-    // A colours-important count above the palette size must not lead the scan past it.
-    const std::uint32_t important = header.biClrImportant;
-    const std::uint32_t count =
-        important != 0 ? std::min(important, GetPaletteSize()) : GetPaletteSize();
+    const std::uint32_t count = SearchedPaletteSize();
     const RGBQUAD* palette = GetPalette();
     long bestDistance = kNoDistanceYet;
     std::uint32_t best = 0;
@@ -149,6 +146,12 @@ std::uint8_t CxImage::NearestIndex(RGBQUAD colour) {
     }
     state.lastNearestIndex = static_cast<std::uint8_t>(best);
     return state.lastNearestIndex;
+}
+
+std::uint32_t CxImage::SearchedPaletteSize() const {
+    // A colours-important count above the palette size must not lead a search past it.
+    const std::uint32_t important = header.biClrImportant;
+    return important != 0 ? std::min(important, GetPaletteSize()) : GetPaletteSize();
 }
 
 RGBQUAD CxImage::EffectiveTransparentColour() const {
