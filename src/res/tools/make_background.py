@@ -6,7 +6,7 @@ Run from anywhere: python3 make_background.py
 
 import os
 
-from bmp_writer import write_rgb24
+from bmp_writer import write_fewest_bits
 
 WIDTH = 75
 HEIGHT = 125
@@ -20,7 +20,7 @@ def main():
              for x in range(WIDTH)]
             for y in range(HEIGHT)]
     out = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "198.bmp")
-    write_rgb24(out, rows)
+    write_fewest_bits(out, rows)
 
 
 if __name__ == "__main__":

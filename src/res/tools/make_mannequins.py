@@ -27,7 +27,7 @@ Run from anywhere: python3 make_mannequins.py
 
 import os
 
-from bmp_writer import write_rgb24
+from bmp_writer import write_fewest_bits
 
 BODY_WIDTH = 75
 BODY_HEIGHT = 125
@@ -462,7 +462,7 @@ def main():
     res = os.path.join(here, "..")
 
     def save(resource_id, grid, colours):
-        write_rgb24(os.path.join(res, f"{resource_id}.bmp"), to_rgb(grid, colours))
+        write_fewest_bits(os.path.join(res, f"{resource_id}.bmp"), to_rgb(grid, colours))
 
     male, female = MaleFigure(), FemaleFigure()
     male_body = draw_body(male, MALE_FACE)

@@ -44,7 +44,7 @@ Run from anywhere: python3 make_palette_faces.py
 import math
 import os
 
-from bmp_writer import write_rgb24
+from bmp_writer import write_fewest_bits
 
 BAR = (237, 237, 214)
 PRESSED_FILL = (222, 222, 196)
@@ -589,7 +589,7 @@ def main():
     out_dir = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
     for up_id, pressed_id, size, edge, drawer in FACES:
         for bitmap_id, pressed in ((up_id, False), (pressed_id, True)):
-            write_rgb24(os.path.join(out_dir, f"{bitmap_id}.bmp"),
+            write_fewest_bits(os.path.join(out_dir, f"{bitmap_id}.bmp"),
                         render(size, edge, drawer, pressed))
     print(f"{2 * len(FACES)} palette faces written")
 

@@ -19,7 +19,7 @@ Run from anywhere: python3 make_window_icon.py
 
 import os
 
-from bmp_writer import write_rgb24
+from bmp_writer import write_fewest_bits
 
 BAR = (237, 237, 216)
 
@@ -128,7 +128,7 @@ def main():
     out_dir = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
     for bitmap_id, grid, scale in ICONS:
         check(grid)
-        write_rgb24(os.path.join(out_dir, f"{bitmap_id}.bmp"), render(grid, scale))
+        write_fewest_bits(os.path.join(out_dir, f"{bitmap_id}.bmp"), render(grid, scale))
     print(f"{len(ICONS)} window icons written")
 
 
