@@ -1,6 +1,7 @@
 #include "app/pattik_app.h"
 
 #include "app/main_frame.h"
+#include "app/pattik_style.h"
 #include "app/qt_convert.h"
 #include "app/window_layout.h"
 #include "document/document_path.h"
@@ -13,28 +14,12 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QProxyStyle>
 #include <QScreen>
 
 #include <span>
 
 namespace pattik {
 namespace {
-
-// The palette's tooltips show after 300 ms.
-class PattikStyle : public QProxyStyle {
-  public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        if (hint == SH_ToolTip_WakeUpDelay) {
-            return kToolTipDelayMs;
-        }
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-
-  private:
-    static constexpr int kToolTipDelayMs = 300;
-};
 
 // The sizes a title bar and a task switcher draw. The large one is the desktop launcher's,
 // which reads the installed icon: decoding it at every start would cost a quarter of a

@@ -1,0 +1,88 @@
+// The editor's look: the chevron a menu bar shows for menus that do not fit.
+#include "app/pattik_style.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+namespace pattik::testing {
+namespace {
+
+// The dark pixels of an icon drawn at 8 x 8, as rows of '#' and '.'.
+std::string InkOf(const QIcon& icon) {
+    const QImage image = icon.pixmap(8, 8).toImage().convertToFormat(QImage::Format_ARGB32);
+    std::string rows;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            rows += qAlpha(image.pixel(x, y)) > 128 ? '#' : '.';
+        }
+        rows += '\n';
+    }
+    return rows;
+}
+
+TEST(Style, MenusThatDoNotFitAreReachedThroughAChevron) {
+    ASSERT_NE(dynamic_cast<PattikStyle*>(QApplication::style()), nullptr);
+    QMenuBar bar;
+    const QStringList titles = {QStringLiteral("파일(&F)"), QStringLiteral("편집(&E)"),
+                                QStringLiteral("보기(&V)"), QStringLiteral("도움말(&H)")};
+    for (const QString& title : titles) {
+        bar.addMenu(title)->addAction(QStringLiteral("항목"));
+    }
+    bar.resize(110, bar.sizeHint().height());
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+
+    auto* chevron = bar.findChild<QToolButton*>();
+    ASSERT_NE(chevron, nullptr);
+    ASSERT_TRUE(chevron->isVisible()) << "the last menus do not fit";
+    EXPECT_EQ(InkOf(chevron->icon()), "........\n"
+                                      "#...#...\n"
+                                      ".#...#..\n"
+                                      "..#...#.\n"
+                                      "...#...#\n"
+                                      "..#...#.\n"
+                                      ".#...#..\n"
+                                      "#...#...\n");
+    EXPECT_EQ(InkOf(QApplication::style()->standardIcon(QStyle::SP_ToolBarVerticalExtensionButton)),
+              ".#.....#\n"
+              "..#...#.\n"
+              "...#.#..\n"
+              "....#...\n"
+              ".#.....#\n"
+              "..#...#.\n"
+              "...#.#..\n"
+              "....#...\n");
+
+    // The pointer crosses the visible menus on its way to the chevron; a click lists the
+    // menus that did not fit.
+    const QPoint target = chevron->geometry().center();
+    QWindow* window = bar.windowHandle();
+    for (int x = 2; x < target.x(); x += 12) {
+        QTest::mouseMove(window, QPoint(x, target.y()));
+    }
+    // The list is a popup with an event loop of its own: read it and close it from there.
+    QStringList listed;
+    QTimer reader;
+    QObject::connect(&reader, &QTimer::timeout, [&] {
+        if (auto* hidden = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : hidden->actions()) {
+                listed << action->text();
+            }
+            hidden->close();
+        }
+    });
+    reader.start(10);
+    QTest::mouseClick(window, Qt::LeftButton, {}, target);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !listed.isEmpty(); }));
+    EXPECT_TRUE(listed.contains(titles.back())) << listed.join(u',').toStdString();
+    EXPECT_FALSE(listed.contains(titles.front()));
+}
+
+} // namespace
+} // namespace pattik::testing
