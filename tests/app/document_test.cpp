@@ -185,15 +185,19 @@ TEST_F(DocumentWindow, UnsavedWorkIsKeptForRecoveryUntilItIsSaved) {
     };
     ASSERT_TRUE(records().isEmpty());
     Draw();
-    QTRY_COMPARE_WITH_TIMEOUT(records().size(), 1, 2000);
+    // Qt's waiting checks would only return from this function if they failed: wait, then
+    // check, so a failure is the test's.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return records().size() == 1; }, 2000));
     // Written whole on another thread: wait until it reads back as a record.
     std::optional<RecoveryRecord> kept;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (kept = DecodeRecoveryRecord(
-             RecoveryStore::ReadRecord((folder + u'/' + records().first()).toStdString())
-                 .value_or(std::vector<std::uint8_t>{})))
-            .has_value(),
-        2000);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            kept = DecodeRecoveryRecord(
+                RecoveryStore::ReadRecord((folder + u'/' + records().first()).toStdString())
+                    .value_or(std::vector<std::uint8_t>{}));
+            return kept.has_value();
+        },
+        2000));
     EXPECT_EQ(kept->wear.At(20, 30), kBlack);
     EXPECT_EQ(kept->category, kTop);
 
