@@ -17,8 +17,9 @@ set(CPACK_PACKAGE_DESCRIPTION
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 # Qt's Widgets and the platform plugins it loads, Qt's Korean texts, and a font with Hangul;
-# giflib, which reads saved items back, and libpng, which the batch command reads with.
+# giflib, which reads saved items back, libpng, which the batch command reads with, and the
+# font configuration library, which the editor reads early at start-up.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-translations-l10n, fonts-nanum, libgif7, libpng16-16, libc6, libstdc++6")
+    "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), qt6-translations-l10n, fonts-nanum, libgif7, libpng16-16, libfontconfig1, libc6, libstdc++6")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

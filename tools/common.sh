@@ -2,10 +2,10 @@
 # Sourced, not run.
 
 # Debian packages the build and the tests need: the compiler and build tools, the test and
-# benchmark libraries, giflib and libpng, Qt 6 Widgets with Qt's own Korean texts, and a font
-# with Hangul.
+# benchmark libraries, giflib and libpng, Qt 6 Widgets with Qt's own Korean texts, a font with
+# Hangul, and the font configuration library, which the editor reads early at start-up.
 PATTIK_PACKAGES=(g++ cmake ninja-build libgtest-dev libbenchmark-dev libgif-dev libpng-dev
-    qt6-base-dev qt6-translations-l10n fonts-nanum)
+    qt6-base-dev qt6-translations-l10n fonts-nanum libfontconfig-dev)
 # What tools/run-tests needs on top for the clang build and the format check. The
 # sanitizer runtimes (libclang-rt-dev) are only recommended by clang, so they are named.
 PATTIK_TEST_PACKAGES=(clang libclang-rt-dev clang-format)

@@ -1,5 +1,6 @@
 // pattik: the editor. Everything but this entry point lives in pattik_app, which the tests
 // link too.
+#include "app/font_configuration_warm_up.h"
 #include "app/main_frame.h"
 #include "app/pattik_app.h"
 #include "app/quit_when_shown.h"
@@ -34,7 +35,11 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", std::string(pattik::kNoDisplayText).c_str());
         return 1;
     }
+    // Qt takes a while to connect to the display; meanwhile a second core reads the fonts'
+    // configuration, which the first window's text needs next.
+    pattik::FontConfigurationWarmUp fontConfiguration;
     QApplication application(argc, argv);
+    fontConfiguration.Wait();
     pattik::CPattikApp pattik(application);
     // The arguments Qt left (it takes its own options out), as the bytes they came as.
     if (!pattik.InitInstance(std::vector<std::string>(argv, argv + argc))) {
