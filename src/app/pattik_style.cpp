@@ -38,6 +38,11 @@ int PattikStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWi
     if (hint == SH_ToolTip_WakeUpDelay) {
         return kToolTipDelayMs;
     }
+    // A list opens over its box showing every entry, all fourteen categories at once,
+    // rather than ten rows and a scroll bar.
+    if (hint == SH_ComboBox_Popup) {
+        return 1;
+    }
     return QProxyStyle::styleHint(hint, option, widget, returnData);
 }
 

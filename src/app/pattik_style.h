@@ -8,8 +8,9 @@ namespace pattik {
 // the desktop this kind of editor grew up on. It paints the first window in about half the
 // time of Qt's default shaded, smoothed controls.
 //
-// Two changes to it:
+// Three changes to it:
 // - tooltips wake after 300 ms, so the palette's names show while the pointer passes;
+// - a list box's list opens over the box with every entry shown;
 // - the chevron a menu bar shows when its menus do not fit is drawn here. Qt's own is a
 //   picture file, and reading the first picture file loads every image format Qt knows,
 //   a JPEG library among them: a fifth of the editor's start-up, for a chevron that the

@@ -1,7 +1,9 @@
 // The editor's look: the chevron a menu bar shows for menus that do not fit.
 #include "app/pattik_style.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -82,6 +84,31 @@ TEST(Style, MenusThatDoNotFitAreReachedThroughAChevron) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !listed.isEmpty(); }));
     EXPECT_TRUE(listed.contains(titles.back())) << listed.join(u',').toStdString();
     EXPECT_FALSE(listed.contains(titles.front()));
+}
+
+} // namespace
+} // namespace pattik::testing
+
+namespace pattik::testing {
+namespace {
+
+// The category list has fourteen entries: all show at once, without a scroll bar.
+TEST(Style, AListBoxOpensWithEveryEntryShown) {
+    QComboBox box;
+    for (int entry = 0; entry < 14; ++entry) {
+        box.addItem(QStringLiteral("종류 %1").arg(entry));
+    }
+    box.resize(120, box.sizeHint().height());
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    box.showPopup();
+    QAbstractItemView* list = box.view();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }));
+    const QRect last = list->visualRect(box.model()->index(13, 0));
+    EXPECT_GE(last.top(), 0);
+    EXPECT_LE(last.bottom(), list->viewport()->rect().bottom())
+        << "the last entry is scrolled away";
+    box.hidePopup();
 }
 
 } // namespace
