@@ -1,12 +1,15 @@
 # Installing the editor as a desktop program, and its Debian package:
 #   cmake --install build            the editor, the batch command pattik-item, the editor's
-#                                    desktop entry, icons and metainfo
+#                                    desktop entry, icons and metainfo, and its font's licence
 #   (cd build && cpack -G DEB)       pattik_<version>_<arch>.deb
 install(TARGETS pattik pattik-item RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/io.pattik.Pattik.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/io.pattik.Pattik.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The editor carries part of a font under the SIL Open Font License, whose text goes with it.
+install(FILES ${PROJECT_SOURCE_DIR}/src/res/fonts/OFL.txt
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/pattik RENAME ui-font-OFL.txt)
 
 set(CPACK_PACKAGE_NAME pattik)
 set(CPACK_PACKAGE_VENDOR "The Pattik developers")

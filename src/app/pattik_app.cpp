@@ -1,5 +1,6 @@
 #include "app/pattik_app.h"
 
+#include "app/editor_font.h"
 #include "app/main_frame.h"
 #include "app/pattik_style.h"
 #include "app/qt_convert.h"
@@ -56,9 +57,7 @@ CPattikApp::CPattikApp(QApplication& application) : application_(application) {
                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&qtTranslator_);
     }
-    QFont font(QString::fromLatin1(layout::kFontFamily));
-    font.setPixelSize(layout::kFontPixelSize);
-    QApplication::setFont(font);
+    QApplication::setFont(EditorFont());
     QApplication::setStyle(new PattikStyle);
     QApplication::setWindowIcon(WindowIcon());
 }

@@ -16,7 +16,8 @@ inline constexpr QSize kPaletteSize{62, 392};
 // The panel takes the rest of the width, beside the palette.
 inline constexpr int kPanelWidth = kWindowSize.width() - kPaletteSize.width();
 
-// The one font of every widget, at a fixed pixel size so the layout never shifts.
+// The one font of every widget (see editor_font.h), at a fixed pixel size so the layout
+// never shifts: the installed Hangul font, whose glyphs the editor's own font copies.
 inline constexpr const char* kFontFamily = "NanumGothic";
 inline constexpr int kFontPixelSize = 12;
 
