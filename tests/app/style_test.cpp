@@ -1,4 +1,5 @@
-// The editor's look: the chevron a menu bar shows for menus that do not fit.
+// The editor's look: the chevron a menu bar shows for menus that do not fit, and lists that
+// open with every entry shown.
 #include "app/pattik_style.h"
 
 #include <QAbstractItemView>
@@ -85,12 +86,6 @@ TEST(Style, MenusThatDoNotFitAreReachedThroughAChevron) {
     EXPECT_TRUE(listed.contains(titles.back())) << listed.join(u',').toStdString();
     EXPECT_FALSE(listed.contains(titles.front()));
 }
-
-} // namespace
-} // namespace pattik::testing
-
-namespace pattik::testing {
-namespace {
 
 // The category list has fourteen entries: all show at once, without a scroll bar.
 TEST(Style, AListBoxOpensWithEveryEntryShown) {
