@@ -39,7 +39,7 @@ int main(int argc, char* argv[]) {
     // configuration, which the first window's text needs next.
     pattik::FontConfigurationWarmUp fontConfiguration;
     QApplication application(argc, argv);
-    fontConfiguration.Wait();
+    fontConfiguration.HandOver();
     pattik::CPattikApp pattik(application);
     // The arguments Qt left (it takes its own options out), as the bytes they came as.
     if (!pattik.InitInstance(std::vector<std::string>(argv, argv + argc))) {
