@@ -17,7 +17,7 @@ constexpr int kLowestPriority = 19;
 FontConfigurationWarmUp::FontConfigurationWarmUp() {
     try {
         // The font library makes its one configuration safely however many threads ask
-        // for it; whichever asks later is handed the same one.
+        // for it at once: it keeps the first complete copy and hands every thread that one.
         reader_ = std::thread([this] {
             setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kLowestPriority);
             FcInit();

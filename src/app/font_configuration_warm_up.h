@@ -11,7 +11,7 @@ namespace pattik {
 // start-up. Qt's font database then finds the configuration loaded.
 //
 // The reader runs at the lowest priority: at normal priority it took the CPU from the
-// display server and the main thread's own start, and the QApplication came up 3 ms later.
+// display server and the main thread's own start, and the QApplication came up 4 ms later.
 //
 // Start it before the QApplication and hand over once the QApplication stands, before any
 // widget asks for a font.
